@@ -1,0 +1,198 @@
+// The object runtime: counting, class records and tables, casts, boxes,
+// reflection invokers, delegates and exceptions.
+#include "framework/Box.h"
+#include "framework/Delegate.h"
+#include "framework/Introspection.h"
+#include "framework/Property.h"
+
+#include "../../framework/src/NativeClass_p.h"
+
+#include <gtest/gtest.h>
+
+using namespace fw;
+
+namespace {
+
+class Animal : public Object {
+public:
+    using Object::Object;
+    static ClassRecord& __Lookup();
+    static std::int32_t Legs(Animal*) { return 4; }
+    static Ref<Animal> Self(Animal* animal) { return animal; }
+    static bool Feed(Animal* animal, Animal* other, std::int32_t amount)
+    {
+        animal->eaten += amount;
+        return other == animal;
+    }
+    std::int32_t eaten = 0;
+};
+
+namespace AnimalSlot {
+constexpr Slot<std::int32_t(Animal*)> Legs{0};
+}
+
+ClassRecord& Animal::__Lookup()
+{
+    static ClassRecord& record = defineNativeClass<Animal>({
+        .name = "Animal",
+        .base = &ObjectClass(),
+        .methods = {{.name = "Legs", .signature = "%i4%"}},
+        .properties = {},
+        .operationCount = 1,
+        .operations = {{AnimalSlot::Legs.index, eraseOperation(&Animal::Legs)}},
+        .ownFieldSize = 4,
+    });
+    return record;
+}
+
+class Dog final : public Animal {
+public:
+    using Animal::Animal;
+    static std::int32_t ThreeLegs(Animal*) { return 3; }
+};
+
+// A class registered at run time the way a program registers its own: the
+// base's records and operations first, its own appended.
+ClassRecord& dogClass()
+{
+    static ClassRecord* record = nullptr;
+    if (record)
+        return *record;
+    ClassRecord& base = Animal::__Lookup();
+    record = &RuntimeNewClass<Dog>(&base, 2, 0, 0, 0, 1, 1);
+    record->name = "Dog";
+    record->instanceSize = base.instanceSize + 4;
+    record->vtable = RuntimeNewVtable(2);
+    record->vtableCount = 2;
+    record->vtable[0] = eraseOperation(&Dog::ThreeLegs);
+    record->vtable[1] = base.vtable[0];
+    PropertyRecord& tail = record->properties[0];
+    tail.name = "Tail";
+    tail.typeCode = "i4";
+    tail.flags = 5;
+    tail.fieldOffset = base.instanceSize;
+    tail.getter = eraseOperation(&Int32::Get);
+    tail.setter = eraseOperation(&Int32::Set);
+    tail.boxedGetter = &Int32::Introspection::GetValue;
+    tail.boxedSetter = &Int32::Introspection::SetValue;
+    return *record;
+}
+
+} // namespace
+
+TEST(Ref, CountsReferencesAndReleasesTheLast)
+{
+    Ref<Object> first = RuntimeNewObject(Animal::__Lookup());
+    EXPECT_EQ(first->refCount(), 1u);
+    {
+        Ref<Object> second = first;
+        EXPECT_EQ(first->refCount(), 2u);
+        Ref<Object> moved = std::move(second);
+        EXPECT_EQ(first->refCount(), 2u);
+        EXPECT_FALSE(second);
+    }
+    EXPECT_EQ(first->refCount(), 1u);
+    Ref<WeakReference> weak = first->weakReference();
+    first = nullptr;
+    EXPECT_EQ(weak->target(), nullptr);
+}
+
+TEST(ClassRecord, LookupIsBuiltOnceAndInheritsInOrder)
+{
+    EXPECT_EQ(&Animal::__Lookup(), &Animal::__Lookup());
+    ClassRecord& dog = dogClass();
+    EXPECT_TRUE(dog.isSubclassOf(Animal::__Lookup()));
+    EXPECT_FALSE(Animal::__Lookup().isSubclassOf(dog));
+    ASSERT_EQ(dog.methods.size(), 2u);
+    EXPECT_EQ(dog.methods[0].name, "Legs");
+    Ref<Animal> animal = RuntimeNewObjectOf<Animal>(dog);
+    EXPECT_EQ(call(animal.get(), AnimalSlot::Legs), 3);
+    EXPECT_EQ(operationAt(dog, Slot<std::int32_t(Animal*)>{1})(animal.get()), 4);
+}
+
+TEST(ClassRecord, FindsPropertiesIgnoringCaseThroughTheChain)
+{
+    ClassRecord& dog = dogClass();
+    EXPECT_EQ(dog.findProperty("tail"), dog.findProperty("Tail"));
+    EXPECT_NE(dog.findProperty("TAIL"), nullptr);
+    EXPECT_EQ(dog.findProperty("Whiskers"), nullptr);
+}
+
+TEST(Int32Property, ReadsAndWritesTheAppendedField)
+{
+    ClassRecord& dog = dogClass();
+    Ref<Object> object = RuntimeNewObject(dog);
+    const PropertyRecord& tail = *dog.findProperty("Tail");
+    EXPECT_EQ(Int32::Get(object.get(), tail), 0);
+    tail.boxedSetter(object.get(), tail, box(std::int32_t{-7}).get());
+    EXPECT_EQ(Int32::Get(object.get(), tail), -7);
+    EXPECT_EQ(unbox<std::int32_t>(tail.boxedGetter(object.get(), tail).get()), -7);
+
+    PropertyRecord outside = tail;
+    outside.fieldOffset = 1000;
+    EXPECT_THROW(Int32::Set(object.get(), outside, 1), RaisedException);
+}
+
+TEST(RuntimeCheckCast, KeepsNilAndRejectsOtherClasses)
+{
+    EXPECT_EQ(RuntimeCheckCast(nullptr, Animal::__Lookup()), nullptr);
+    Ref<Object> animal = RuntimeNewObject(Animal::__Lookup());
+    EXPECT_EQ(RuntimeCheckCast(animal.get(), ObjectClass()).get(), animal.get());
+    try {
+        RuntimeCheckCast(animal.get(), dogClass());
+        FAIL() << "an Animal was cast to a Dog";
+    } catch (const RaisedException& raised) {
+        EXPECT_TRUE(raised.exception()->isKindOf(IllegalCastException::__Lookup()));
+        EXPECT_TRUE(raised.exception()->isKindOf(RuntimeException::__Lookup()));
+    }
+}
+
+TEST(Exceptions, NilObjectExceptionIsARuntimeException)
+{
+    try {
+        RaiseNilObjectException();
+    } catch (const RaisedException& raised) {
+        EXPECT_TRUE(raised.exception()->isKindOf(NilObjectException::__Lookup()));
+        EXPECT_TRUE(raised.exception()->isKindOf(RuntimeException::__Lookup()));
+        EXPECT_STREQ(raised.what(), "NilObjectException");
+        return;
+    }
+    FAIL();
+}
+
+TEST(Introspection, InvokesWithBoxedArgumentsAndBoxesTheResult)
+{
+    Ref<Animal> animal = RuntimeNewObjectOf<Animal>(Animal::__Lookup());
+    auto legs = Introspection::Invoke<std::int32_t(Animal*)>;
+    EXPECT_EQ(unbox<std::int32_t>(legs(eraseOperation(&Animal::Legs), animal.get(), nullptr).get()), 4);
+
+    auto self = Introspection::Invoke<Ref<Animal>(Animal*)>;
+    EXPECT_EQ(unboxedObject(self(eraseOperation(&Animal::Self), animal.get(), nullptr).get()), animal.get());
+
+    auto feed = Introspection::Invoke<bool(Animal*, Animal*, std::int32_t)>;
+    Ref<ArgumentList> list = arguments({box(Ref<Object>(animal)), box(std::int32_t{5})});
+    EXPECT_TRUE(unbox<bool>(feed(eraseOperation(&Animal::Feed), animal.get(), list.get()).get()));
+    EXPECT_EQ(animal->eaten, 5);
+
+    EXPECT_THROW(feed(eraseOperation(&Animal::Feed), nullptr, list.get()), RaisedException);
+    EXPECT_THROW(feed(eraseOperation(&Animal::Feed), animal.get(), nullptr), RaisedException);
+    Ref<ArgumentList> wrong = arguments({box(std::int32_t{1}), box(std::int32_t{5})});
+    EXPECT_THROW(feed(eraseOperation(&Animal::Feed), animal.get(), wrong.get()), RaisedException);
+}
+
+TEST(Delegate, FlagOneHoldsItsTargetWeakly)
+{
+    auto routine = +[](Animal*) {};
+    auto invoker = +[](Delegate*) {};
+    Ref<Object> animal = RuntimeNewObject(Animal::__Lookup());
+    Ref<Delegate> weak = RuntimeCreateDelegate(invoker, routine, animal.get(), "( Animal )", 1);
+    Ref<Delegate> strong = RuntimeCreateDelegate(invoker, routine, animal.get(), "( Animal )", 0);
+    EXPECT_EQ(weak->target(), animal.get());
+    EXPECT_EQ(animal->refCount(), 2u); // the strong delegate's, and ours
+    Object* raw = animal.get();
+    animal = nullptr;
+    EXPECT_EQ(strong->target(), raw);
+    strong = nullptr;
+    EXPECT_EQ(weak->target(), nullptr);
+    EXPECT_EQ(weak->codePointer(), eraseOperation(routine));
+}
