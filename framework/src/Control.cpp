@@ -1,31 +1,27 @@
 #include "framework/Control.h"
 
-#include "framework/Property.h"
-
-#include "NativeClass_p.h"
+#include "StoredProperty_p.h"
 
 namespace fw {
 
-namespace {
-String nameOf(Control* control) { return control->nameProperty; }
-void setName(Control* control, String value) { control->nameProperty = value; }
-std::int32_t indexOf(Control* control) { return control->index; }
-void setIndex(Control* control, std::int32_t value) { control->index = value; }
-std::int32_t tabPanelIndexOf(Control* control) { return control->tabPanelIndex; }
-void setTabPanelIndex(Control* control, std::int32_t value) { control->tabPanelIndex = value; }
-} // namespace
-
 ClassRecord& Control::__Lookup()
 {
-    static ClassRecord& record = defineAbstractClass({
-        .name = "Control",
-        .base = &ObjectClass(),
-        .properties = {
-            nativeProperty<Control, String>("Name", "s", 5, nameOf, setName),
-            nativeProperty<Control, std::int32_t>("Index", "i4", 5, indexOf, setIndex),
-            nativeProperty<Control, std::int32_t>("TabPanelIndex", "i4", 5, tabPanelIndexOf, setTabPanelIndex),
-        },
-    });
+    static ClassRecord& record = [] () -> ClassRecord& {
+        using i4 = std::int32_t;
+        NativeClassDefinition definition{
+            .name = "Control",
+            .base = &ObjectClass(),
+            .events = {"Open", "Close"},
+        };
+        addNativeMembers(definition, {},
+            {
+                accessor<Control, String>("Name", "s", +[](Control* control) { return control->name(); },
+                    +[](Control* control, String name) { control->setName(std::move(name)); }),
+                storedAccessor<Control, i4, &Control::index>("Index", "i4"),
+                storedAccessor<Control, i4, &Control::tabPanelIndex>("TabPanelIndex", "i4"),
+            });
+        return defineAbstractClass(std::move(definition));
+    }();
     return record;
 }
 
@@ -42,7 +38,7 @@ void Control::attach(Window* window, String name)
 void Control::bindEvent(std::string_view event, Operation stub, Delegate* delegate)
 {
     for (EventBinding& binding : m_bindings) {
-        if (binding.event == event) {
+        if (equalsIgnoringCase(binding.event.view(), event)) {
             binding.stub = stub;
             binding.delegate = delegate;
             return;
@@ -54,7 +50,7 @@ void Control::bindEvent(std::string_view event, Operation stub, Delegate* delega
 const Control::EventBinding* Control::binding(std::string_view event) const
 {
     for (const EventBinding& binding : m_bindings) {
-        if (binding.event == event)
+        if (equalsIgnoringCase(binding.event.view(), event))
             return &binding;
     }
     return nullptr;

@@ -10,6 +10,8 @@ int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
+    setenv("TOLVANE_BUNDLE", TOLVANE_BUNDLE_DIR, 0);
+    setenv("TOLVANE_BUILD_DIR", TOLVANE_BUILD_DIR_PATH, 0);
     testing::InitGoogleTest(&argc, argv);
     QApplication application(argc, argv);
     return RUN_ALL_TESTS();

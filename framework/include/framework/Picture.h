@@ -1,8 +1,15 @@
 // Pictures: JPEG and GIF files decoded into an image.
+//
+// Anything that is not a whole, readable JPEG or GIF file within the bounds
+// below gives no picture: an empty, truncated or garbled file, a folder, a
+// file that cannot be read, or one whose header announces an image too large
+// to hold. The bounds are checked before decoding, so no file can make the
+// decoder allocate without limit.
 #pragma once
 
 #include "framework/Exceptions.h"
 
+#include <cstdint>
 #include <memory>
 
 class QImage;
@@ -16,10 +23,15 @@ public:
     static ClassRecord& __Lookup();
 
     // The decoded picture, or nil for anything that is not a readable picture
-    // within the size bound.
+    // within the bounds.
     static Ref<Picture> fromFile(const std::string& path);
 
+    // Neither side may exceed this many pixels,
     static constexpr int kMaximumSide = 16384;
+    // the decoded image (four bytes a pixel) may not exceed this size,
+    static constexpr std::int64_t kMaximumImageBytes = std::int64_t(256) << 20;
+    // and the file may not exceed this size.
+    static constexpr std::int64_t kMaximumFileBytes = std::int64_t(64) << 20;
 
     const QImage& image() const;
     int width() const;

@@ -1,11 +1,17 @@
 // Sounds: MP3 recordings decoded and mixed with SDL_mixer.
 //
-// The audio device is opened once, on the first Play. Several recordings
-// sound together, the same one too; with no device, Play is silent.
+// A recording is decoded whole when it is opened, so that Play only hands it
+// to the mixer and returns at once. Several recordings sound together, the
+// same one too; when every mixing channel is busy the one that has played
+// longest gives way. The audio output is opened once, on first use; with no
+// sound device Play is silent and nothing fails. A Sound may outlive the
+// audio output (it is closed at shut-down): releasing it later is safe.
 #pragma once
 
 #include "framework/Exceptions.h"
 
+#include <chrono>
+#include <cstdint>
 #include <memory>
 
 namespace fw {
@@ -16,11 +22,21 @@ public:
     ~Sound() override;
     static ClassRecord& __Lookup();
 
-    // The decoded recording, or nil when the file is not a decodable MP3.
+    // The decoded recording, or nil when the file is not a decodable MP3
+    // within the bounds below, or no audio output could be had.
     static Ref<Sound> fromFile(const std::string& path);
+
+    // The longest recording accepted, measured from the frame headers before
+    // decoding,
+    static constexpr std::chrono::seconds kMaximumDuration{60};
+    // and the largest file.
+    static constexpr std::int64_t kMaximumFileBytes = std::int64_t(16) << 20;
 
     // Starts the recording and returns at once.
     static void Play(Sound* sound);
+
+    // The decoded length, at the output's rate.
+    std::chrono::milliseconds duration() const;
 
     // Mixer observation, for tests and benchmarks: channels now playing this
     // sound.

@@ -1,0 +1,58 @@
+#include "chart/PropertyLists.h"
+
+#include "chart/PropertyListEncoder.h"
+#include "chart/PropertyListEntries.h"
+
+#include <algorithm>
+#include <array>
+
+namespace tolvane::chart {
+namespace {
+
+static_assert(kWindowEntries.size() == 21);
+static_assert(kImageWellEntries.size() == 18);
+static_assert(kLabelEntries.size() == 29);
+
+// The sizes the lists must come out at: the window's is 267 bytes and its
+// title, an image well's 203 and its name, a label's 349 and its name.
+static_assert(encodedLength(kWindowEntries, nullptr) == 267 + kWindowTitle.size());
+static_assert(encodedLength(kWindowEntries, nullptr) == 274);
+static_assert(std::all_of(kControls.begin(), kControls.end(), [](const ControlLayout& control) {
+    std::size_t fixed = control.kind == ControlKind::ImageWell ? 203 : 349;
+    return encodedLength(entriesOf(control.kind), &control) == fixed + control.name.size();
+}));
+
+std::string encode(std::span<const ListEntry> entries, const ControlLayout* control)
+{
+    PropertyListEncoder list;
+    for (const ListEntry& entry : entries) {
+        switch (entry.type) {
+        case ValueType::Int32: list.int32(entry.key, numberOf(entry, control)); break;
+        case ValueType::Boolean: list.boolean(entry.key, numberOf(entry, control) != 0); break;
+        case ValueType::Color: list.color(entry.key, static_cast<std::uint32_t>(numberOf(entry, control))); break;
+        case ValueType::String: list.string(entry.key, textOf(entry, control)); break;
+        }
+    }
+    return list.bytes();
+}
+
+} // namespace
+
+const fw::String& windowPropertyList()
+{
+    static const fw::String list(encode(kWindowEntries, nullptr));
+    return list;
+}
+
+const fw::String& controlPropertyList(std::size_t creationIndex)
+{
+    static const std::array<fw::String, kControlCount> lists = [] {
+        std::array<fw::String, kControlCount> encoded;
+        for (std::size_t index = 0; index < kControlCount; ++index)
+            encoded[index] = fw::String(encode(entriesOf(kControls[index].kind), &kControls[index]));
+        return encoded;
+    }();
+    return lists.at(creationIndex);
+}
+
+} // namespace tolvane::chart

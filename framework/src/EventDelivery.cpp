@@ -1,0 +1,95 @@
+#include "framework/Application.h"
+
+#include "RuntimeState_p.h"
+
+#include <cxxabi.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <typeinfo>
+
+namespace fw {
+
+namespace {
+Ref<RuntimeException> callCatchingRuntimeExceptions(void (*routine)(void*), void* argument)
+{
+    try {
+        routine(argument);
+    } catch (const RaisedException& raised) {
+        return raised.exception();
+    }
+    return nullptr;
+}
+
+std::string readableTypeName(const std::type_info& type)
+{
+    int status = 0;
+    std::unique_ptr<char, void (*)(void*)> demangled(
+        abi::__cxa_demangle(type.name(), nullptr, nullptr, &status), std::free);
+    return status == 0 && demangled ? std::string(demangled.get()) : std::string(type.name());
+}
+
+Ref<RuntimeException> describedException(std::string message)
+{
+    Ref<RuntimeException> exception = RuntimeNewObjectOf<RuntimeException>(RuntimeException::__Lookup());
+    exception->message = String(message);
+    return exception;
+}
+} // namespace
+
+void _RuntimeSetExceptionHelper(Operation helper)
+{
+    runtimeState().exceptionHelper = reinterpret_cast<ExceptionHelper>(helper);
+}
+
+void RuntimeDeliverEvent(void (*routine)(void*), void* argument)
+{
+    RuntimeState& state = runtimeState();
+    try {
+        Ref<RuntimeException> raised = state.exceptionHelper ? state.exceptionHelper(routine, argument)
+                                                             : callCatchingRuntimeExceptions(routine, argument);
+        if (raised)
+            _UnhandledException(raised.get());
+    } catch (...) {
+        // Unwinding through Qt's event dispatch is undefined: keep the
+        // exception, end the loop, and let _RuntimeRun raise it again on
+        // the far side of Qt.
+        if (!state.pendingException)
+            state.pendingException = std::current_exception();
+        RuntimeQuit();
+    }
+}
+
+void _UnhandledException(RuntimeException* exception)
+{
+    Ref<RuntimeException> reported(exception);
+    if (Ref<Application> application = RuntimeAppObject()) {
+        auto handler = eventImplementation(application->classRecord(), ApplicationEvent::UnhandledException);
+        if (handler && handler(application.get(), reported.get()))
+            return;
+    }
+    std::string className = reported ? reported->classRecord().name.toStdString() : std::string("nil exception");
+    std::string message = reported ? reported->message.toStdString() : std::string();
+    std::fprintf(stderr, "Unhandled exception %s%s%s\n", className.c_str(), message.empty() ? "" : ": ",
+        message.c_str());
+    std::fflush(stderr);
+}
+
+Ref<RuntimeException> RuntimeCurrentException()
+{
+    try {
+        throw;
+    } catch (const RaisedException& raised) {
+        if (raised.exception())
+            return raised.exception();
+        return describedException("a raised exception without an object");
+    } catch (const std::exception& exception) {
+        return describedException(readableTypeName(typeid(exception)) + ": " + exception.what());
+    } catch (...) {
+        return describedException("an exception of an unknown type");
+    }
+}
+
+} // namespace fw

@@ -1,0 +1,259 @@
+// The program's whole life through percent_main, on real Qt: start-up with
+// the application object, its menu bar and the chart window; quitting by the
+// File menu and by Ctrl+Q; the shut-down order; and the roads an exception
+// takes out of start-up, the event loop and the report itself.
+#include "app/App.h"
+#include "app/Lifecycle.h"
+#include "app/MenuBar1.h"
+#include "app/Startup.h"
+#include "chart/Window1.h"
+#include "media/SoundItems.h"
+
+#include "MediaFiles.h"
+#include "Statics_p.h"
+#include "TemporaryBundle.h"
+
+#include "framework/Application.h"
+#include "framework/FolderItem.h"
+#include "framework/Window.h"
+
+#include <QAction>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <stdexcept>
+
+namespace tolvane {
+namespace {
+
+// What the framework's shut-down finds when its first and its last statics
+// are released: the first rank shows what the 48 releases left behind, the
+// last what the implicit windows' release left.
+struct ShutdownObservation {
+    bool runtimeRankRan = false;
+    bool recordingReleasedBeforeStatics = false;
+    bool menuBarHeldDuringStatics = false;
+    bool windowGoneBeforeMenuBar = false;
+};
+ShutdownObservation observed;
+fw::Ref<fw::WeakReference> observedWindow;
+
+const fw::StaticsRegistration firstStatics(fw::StaticsRank::Runtime, nullptr, [] {
+    observed.runtimeRankRan = true;
+    observed.recordingReleasedBeforeStatics = media::Low_Bflat1.loaded() && !media::Low_Bflat1.permaSound.get();
+    observed.menuBarHeldDuringStatics = MenuBar1::_implicitInstance.get() != nullptr;
+});
+const fw::StaticsRegistration lastStatics(fw::StaticsRank::Windows, nullptr, [] {
+    observed.windowGoneBeforeMenuBar = observedWindow && !observedWindow->target()
+        && MenuBar1::_implicitInstance.get() != nullptr;
+});
+
+fw::Ref<fw::Window> chartWindow()
+{
+    return fw::_GetImplicitWindow(fw::String(Window1::kClassName));
+}
+
+// Runs the whole program; the routine runs once the event loop is running.
+// A loop still running after 20 s is ended with status 1.
+std::int32_t runProgram(std::function<void()> duringTheLoop)
+{
+    QTimer::singleShot(0, std::move(duringTheLoop));
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    guard.start(20000);
+    return percent_main();
+}
+
+void chooseQuit()
+{
+    fw::Ref<fw::MenuItem> quit = fw::MenuItem::_Lookup(MenuBar1::_implicitInstance.get(), "FileQuit");
+    ASSERT_TRUE(quit);
+    quit->action()->trigger();
+}
+
+TEST(ProgramLife, StartsUpOnceAndQuitsFromTheFileMenu)
+{
+    fw::Ref<fw::WeakReference> weakApplication, weakMenuBar;
+    std::int32_t status = runProgram([&] {
+        // Every start-up step has had its effect before the loop runs.
+        EXPECT_NE(fw::pluginEntryPoint("MenuItem.Text.Set"), nullptr);
+        fw::Application* application = fw::RuntimeAppObject();
+        ASSERT_NE(application, nullptr);
+        EXPECT_EQ(&application->classRecord(), &App::__Lookup());
+        MenuBar1* menuBar = MenuBar1::_implicitInstance.get();
+        ASSERT_NE(menuBar, nullptr);
+        EXPECT_EQ(application->menuBar(), menuBar);
+        fw::Ref<fw::Window> window = chartWindow();
+        ASSERT_TRUE(window);
+        EXPECT_EQ(fw::Window::MenuBar_Get(window.get(), 0).get(), menuBar) << "the window shares the menu bar";
+
+        // A second initialisation does not start up again.
+        fw::_RunFrameworkInitialization(fw::eraseOperation(&_Startup));
+        EXPECT_EQ(fw::RuntimeAppObject(), application);
+        EXPECT_EQ(MenuBar1::_implicitInstance.get(), menuBar);
+        EXPECT_EQ(chartWindow(), window);
+
+        weakApplication = application->weakReference();
+        weakMenuBar = menuBar->weakReference();
+        chooseQuit();
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(MenuBar1::_implicitInstance.get(), nullptr);
+    EXPECT_EQ(fw::RuntimeAppObject(), nullptr);
+    ASSERT_TRUE(weakApplication && weakMenuBar);
+    EXPECT_EQ(weakApplication->target(), nullptr);
+    EXPECT_EQ(weakMenuBar->target(), nullptr);
+    EXPECT_FALSE(chartWindow());
+}
+
+TEST(ProgramLife, CtrlQInTheChartWindowQuits)
+{
+    bool pressed = false;
+    std::int32_t status = runProgram([&] {
+        fw::Ref<fw::Window> window = chartWindow();
+        ASSERT_TRUE(window);
+        QWidget* frame = window->widget();
+        frame->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+        pressed = true;
+        QTest::keyClick(frame, Qt::Key_Q, Qt::ControlModifier);
+    });
+    EXPECT_TRUE(pressed);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(MenuBar1::_implicitInstance.get(), nullptr);
+}
+
+TEST(ProgramLife, ShutsDownRecordingsThenStaticsThenTheMenuBar)
+{
+    testing::TemporaryBundle bundle;
+    bundle.writeResource("01Low_Bflat.mp3", testing::makeMp3({}));
+    std::int32_t status = runProgram([] {
+        EXPECT_TRUE(media::Low_Bflat1()) << "the recording loads from the bundle";
+        observedWindow = chartWindow()->weakReference();
+        chooseQuit();
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(observed.runtimeRankRan);
+    EXPECT_TRUE(observed.recordingReleasedBeforeStatics);
+    EXPECT_TRUE(observed.menuBarHeldDuringStatics);
+    EXPECT_TRUE(observed.windowGoneBeforeMenuBar);
+    EXPECT_EQ(MenuBar1::_implicitInstance.get(), nullptr);
+    observedWindow = nullptr;
+}
+
+void raiseNil(void*)
+{
+    fw::RaiseNilObjectException();
+}
+
+void throwLogicError(void*)
+{
+    throw std::logic_error("the loop broke");
+}
+
+TEST(ProgramFailures, AnExceptionInAnEventIsReportedAndTheLoopGoesOn)
+{
+    ::testing::internal::CaptureStderr();
+    std::int32_t status = runProgram([] {
+        fw::RuntimeDeliverEvent(&raiseNil, nullptr);
+        EXPECT_TRUE(chartWindow()) << "the program is still running";
+        chooseQuit();
+    });
+    std::string report = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(status, 0);
+    EXPECT_NE(report.find("NilObjectException"), std::string::npos) << report;
+}
+
+TEST(ProgramFailures, AnExceptionOutOfTheLoopIsReportedAndShutDownRunsInFull)
+{
+    ::testing::internal::CaptureStderr();
+    std::int32_t status = runProgram([] { fw::RuntimeDeliverEvent(&throwLogicError, nullptr); });
+    std::string report = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(status, 0);
+    EXPECT_NE(report.find("std::logic_error: the loop broke"), std::string::npos) << report;
+    EXPECT_EQ(MenuBar1::_implicitInstance.get(), nullptr);
+    EXPECT_EQ(fw::RuntimeAppObject(), nullptr);
+    EXPECT_FALSE(chartWindow());
+}
+
+// The application object's state when the failure is reported.
+struct ReportedState {
+    bool reported = false;
+    bool applicationRegistered = false;
+    bool menuBarGiven = false;
+    bool windowHeld = false;
+};
+ReportedState reportedState;
+bool raiseFromTheReport = false;
+
+bool observeUnhandledException(fw::Application* application, fw::RuntimeException*)
+{
+    reportedState.reported = true;
+    reportedState.applicationRegistered = fw::RuntimeAppObject() == application;
+    reportedState.menuBarGiven = application->menuBar() && application->menuBar() == MenuBar1::_implicitInstance.get();
+    reportedState.windowHeld = static_cast<bool>(chartWindow());
+    if (raiseFromTheReport)
+        throw std::runtime_error("the report itself failed");
+    return false;
+}
+
+// The chart window's first picture needs the bundle's Resources folder; an
+// executable at the root of the file system has no folder above it, and the
+// road to Resources raises NilObjectException inside the window's creation.
+class FailingWindowCreation : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        fw::RuntimeOverrideExecutablePath("/");
+        fw::implementEvent(App::__Lookup(), fw::ApplicationEvent::UnhandledException, &observeUnhandledException);
+    }
+    void TearDown() override { fw::RuntimeOverrideExecutablePath(""); }
+};
+
+TEST_F(FailingWindowCreation, EndsStartUpAfterTheApplicationAndSkipsTheLoop)
+{
+    bool loopRan = false;
+    ::testing::internal::CaptureStderr();
+    std::int32_t status = runProgram([&] { loopRan = true; });
+    std::string report = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(status, 0);
+    EXPECT_FALSE(loopRan);
+    EXPECT_TRUE(reportedState.reported);
+    EXPECT_TRUE(reportedState.applicationRegistered) << "_NewAppInstance ran before _MakeDefaultView";
+    EXPECT_TRUE(reportedState.menuBarGiven);
+    EXPECT_FALSE(reportedState.windowHeld);
+    EXPECT_NE(report.find("NilObjectException"), std::string::npos) << report;
+    EXPECT_EQ(MenuBar1::_implicitInstance.get(), nullptr) << "shut-down ran";
+    EXPECT_EQ(fw::RuntimeAppObject(), nullptr);
+}
+
+TEST_F(FailingWindowCreation, AnExceptionFromTheReportSkipsShutDown)
+{
+    raiseFromTheReport = true;
+    EXPECT_THROW(runProgram([] {}), std::runtime_error);
+    EXPECT_TRUE(reportedState.reported);
+    EXPECT_NE(MenuBar1::_implicitInstance.get(), nullptr) << "percent_finalize did not run";
+    EXPECT_NE(fw::RuntimeAppObject(), nullptr);
+
+    // What the process would leave to its end, released for the leak check.
+    percent_finalize();
+    fw::RuntimeExit();
+}
+
+TEST(ProgramParts, TheExceptionHelperReturnsRuntimeExceptionsOnly)
+{
+    EXPECT_EQ(_CallFunctionWithExceptionHandling([](void*) {}, nullptr), nullptr);
+    fw::Ref<fw::RuntimeException> raised = _CallFunctionWithExceptionHandling(&raiseNil, nullptr);
+    ASSERT_TRUE(raised);
+    EXPECT_EQ(raised->classRecord().name, "NilObjectException");
+    EXPECT_EQ(raised->refCount(), 1u);
+    EXPECT_EQ(_CallFunctionWithExceptionHandling(nullptr, nullptr)->classRecord().name, "NilObjectException");
+    EXPECT_THROW(_CallFunctionWithExceptionHandling(&throwLogicError, nullptr), std::logic_error);
+}
+
+} // namespace
+} // namespace tolvane

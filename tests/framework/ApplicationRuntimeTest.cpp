@@ -1,0 +1,340 @@
+// The runtime's life: initialisation with its start-up routine, the event
+// loop and quitting, event delivery with its exception handling, the
+// unhandled-exception report, the application object and the plug-in
+// entry table.
+#include "framework/Application.h"
+#include "framework/Control.h"
+#include "framework/FolderItem.h"
+#include "framework/MenuItem.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+using namespace fw;
+
+namespace {
+
+// Runs a routine on the event loop once it is running.
+void whenTheLoopRuns(std::function<void()> routine)
+{
+    QTimer::singleShot(0, qApp, std::move(routine));
+}
+
+// Ends the loop after a while, so that a loop that should have ended does
+// not hang the test; reports whether it had to.
+class LoopGuard {
+public:
+    LoopGuard()
+    {
+        m_timer.setSingleShot(true);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            m_fired = true;
+            QCoreApplication::exit(1);
+        });
+        m_timer.start(10000);
+    }
+    bool fired() const { return m_fired; }
+
+private:
+    QTimer m_timer;
+    bool m_fired = false;
+};
+
+// A program's application class, registered at run time as a program
+// registers its own, with the event implementations the test gives it.
+ClassRecord& programApplicationClass(const char* name, void (*implementEvents)(ClassRecord&))
+{
+    ClassRecord& base = Application::__Lookup();
+    ClassRecord& record = RuntimeNewClass<Application>(&base, base.methods.size(), 0, base.events.size(), 0,
+        base.properties.size(), 0);
+    record.name = name;
+    record.vtable = base.vtable;
+    record.vtableCount = base.vtableCount;
+    implementEvents(record);
+    return record;
+}
+
+int startupRuns = 0;
+void countingStartup()
+{
+    ++startupRuns;
+}
+
+TEST(RuntimeLifecycle, InitializationReusesTheApplicationAndStartsUpOnce)
+{
+    QCoreApplication* existing = QCoreApplication::instance();
+    RuntimeInit();
+    _RunFrameworkInitialization(eraseOperation(&countingStartup));
+    _RunFrameworkInitialization(eraseOperation(&countingStartup));
+    EXPECT_EQ(QCoreApplication::instance(), existing);
+    EXPECT_EQ(startupRuns, 1);
+    EXPECT_EQ(RuntimeExit(), 0);
+    EXPECT_EQ(QCoreApplication::instance(), existing) << "the host's application is not the framework's to delete";
+}
+
+void raisingStartup()
+{
+    RaiseNilObjectException();
+}
+
+TEST(RuntimeLifecycle, AStartUpThatRaisesComesBackOutOnce)
+{
+    EXPECT_THROW(_RunFrameworkInitialization(eraseOperation(&raisingStartup)), RaisedException);
+    EXPECT_NO_THROW(_RunFrameworkInitialization(eraseOperation(&raisingStartup)));
+}
+
+TEST(RuntimeLifecycle, TheLoopRunsUntilQuit)
+{
+    LoopGuard guard;
+    bool ran = false;
+    whenTheLoopRuns([&] {
+        ran = true;
+        RuntimeQuit();
+    });
+    _RuntimeRun();
+    EXPECT_TRUE(ran);
+    EXPECT_FALSE(guard.fired());
+    EXPECT_EQ(RuntimeExit(), 0);
+
+    // A quit asked for before the loop runs ends the next loop at once.
+    RuntimeQuit();
+    ran = false;
+    whenTheLoopRuns([&] { ran = true; });
+    _RuntimeRun();
+    EXPECT_FALSE(ran);
+}
+
+// An application class that logs its open and close and may refuse to quit.
+std::vector<std::string> lifeLog;
+bool refuseToQuit = false;
+
+void implementLifeEvents(ClassRecord& record)
+{
+    implementEvent(record, ApplicationEvent::Open, +[](Application*) { lifeLog.push_back("Open"); });
+    implementEvent(record, ApplicationEvent::Close, +[](Application*) { lifeLog.push_back("Close"); });
+    implementEvent(record, ApplicationEvent::CancelClose, +[](Application*) {
+        lifeLog.push_back("CancelClose");
+        return refuseToQuit;
+    });
+}
+
+TEST(RuntimeLifecycle, TheApplicationOpensClosesAndMayRefuseToQuit)
+{
+    Ref<Application> application =
+        RuntimeNewObjectOf<Application>(programApplicationClass("LifeApp", &implementLifeEvents));
+    _RuntimeRegisterAppObject(application.get());
+    EXPECT_EQ(RuntimeAppObject(), application.get());
+    EXPECT_EQ(application->refCount(), 2u) << "the framework holds the application object";
+
+    LoopGuard guard;
+    whenTheLoopRuns([] {
+        lifeLog.push_back("running");
+        refuseToQuit = true;
+        RuntimeRequestQuit();
+        refuseToQuit = false;
+        QTimer::singleShot(0, [] { RuntimeRequestQuit(); });
+    });
+    _RuntimeRun();
+    EXPECT_FALSE(guard.fired());
+    EXPECT_EQ(lifeLog, (std::vector<std::string>{"Open", "running", "CancelClose", "CancelClose", "Close"}));
+
+    RuntimeFinalizeFrameworkStatics();
+    EXPECT_EQ(RuntimeAppObject(), nullptr);
+    EXPECT_EQ(application->refCount(), 1u);
+}
+
+void raiseNil(void*)
+{
+    RaiseNilObjectException();
+}
+
+void throwLogicError(void*)
+{
+    throw std::logic_error("broken invariant");
+}
+
+void countCall(void* counter)
+{
+    ++*static_cast<int*>(counter);
+}
+
+TEST(EventDelivery, ARuntimeExceptionIsReportedAndTheLoopGoesOn)
+{
+    LoopGuard guard;
+    int calls = 0;
+    whenTheLoopRuns([&] {
+        RuntimeDeliverEvent(&raiseNil, nullptr);
+        RuntimeDeliverEvent(&countCall, &calls);
+        RuntimeQuit();
+    });
+    testing::internal::CaptureStderr();
+    EXPECT_NO_THROW(_RuntimeRun());
+    std::string report = testing::internal::GetCapturedStderr();
+    EXPECT_NE(report.find("NilObjectException"), std::string::npos) << report;
+    EXPECT_EQ(calls, 1);
+    EXPECT_FALSE(guard.fired());
+}
+
+TEST(EventDelivery, AnyOtherExceptionEndsTheLoopAndComesOutOfIt)
+{
+    LoopGuard guard;
+    int callsAfter = 0;
+    whenTheLoopRuns([&] {
+        RuntimeDeliverEvent(&throwLogicError, nullptr);
+        // Queued behind the failure: the loop must end before it runs.
+        QTimer::singleShot(0, [&] { ++callsAfter; });
+    });
+    EXPECT_THROW(_RuntimeRun(), std::logic_error);
+    EXPECT_FALSE(guard.fired());
+    EXPECT_EQ(callsAfter, 0);
+
+    // The exception is raised once: the next loop runs normally.
+    whenTheLoopRuns([] { RuntimeQuit(); });
+    EXPECT_NO_THROW(_RuntimeRun());
+}
+
+int helperCalls = 0;
+Ref<RuntimeException> countingHelper(void (*routine)(void*), void* argument)
+{
+    ++helperCalls;
+    try {
+        routine(argument);
+    } catch (const RaisedException& raised) {
+        return raised.exception();
+    }
+    return nullptr;
+}
+
+TEST(EventDelivery, GoesThroughTheInstalledHelper)
+{
+    _RuntimeSetExceptionHelper(eraseOperation(&countingHelper));
+    int calls = 0;
+    RuntimeDeliverEvent(&countCall, &calls);
+    testing::internal::CaptureStderr();
+    RuntimeDeliverEvent(&raiseNil, nullptr);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("NilObjectException"), std::string::npos);
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(helperCalls, 2);
+
+    // Outside a running loop, a foreign exception waits for the next loop.
+    RuntimeDeliverEvent(&throwLogicError, nullptr);
+    EXPECT_THROW(_RuntimeRun(), std::logic_error);
+    RuntimeFinalizeFrameworkStatics();
+}
+
+// What the program's UnhandledException event does.
+enum class Verdict { Handled, NotHandled, Raise };
+Verdict verdict = Verdict::NotHandled;
+std::vector<std::string> seenExceptions;
+
+void implementUnhandledException(ClassRecord& record)
+{
+    implementEvent(record, ApplicationEvent::UnhandledException, +[](Application*, RuntimeException* exception) {
+        seenExceptions.push_back(exception->classRecord().name.toStdString());
+        if (verdict == Verdict::Raise)
+            throw std::runtime_error("the report failed");
+        return verdict == Verdict::Handled;
+    });
+}
+
+TEST(UnhandledException, TheApplicationSeesItFirst)
+{
+    Ref<Application> application =
+        RuntimeNewObjectOf<Application>(programApplicationClass("GuardedApp", &implementUnhandledException));
+    _RuntimeRegisterAppObject(application.get());
+    Ref<RuntimeException> exception = RuntimeNewObjectOf<RuntimeException>(NilObjectException::__Lookup());
+    exception->message = "no picture";
+
+    verdict = Verdict::Handled;
+    testing::internal::CaptureStderr();
+    _UnhandledException(exception.get());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+
+    verdict = Verdict::NotHandled;
+    testing::internal::CaptureStderr();
+    _UnhandledException(exception.get());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Unhandled exception NilObjectException: no picture\n");
+
+    verdict = Verdict::Raise;
+    EXPECT_THROW(_UnhandledException(exception.get()), std::runtime_error);
+    EXPECT_EQ(seenExceptions.size(), 3u);
+    EXPECT_EQ(exception->refCount(), 1u);
+    RuntimeFinalizeFrameworkStatics();
+}
+
+TEST(UnhandledException, DescribesTheExceptionInFlight)
+{
+    try {
+        throw std::out_of_range("index 9");
+    } catch (...) {
+        Ref<RuntimeException> described = RuntimeCurrentException();
+        EXPECT_EQ(described->classRecord().name, "RuntimeException");
+        EXPECT_EQ(described->message, "std::out_of_range: index 9");
+    }
+    try {
+        RaiseNilObjectException();
+    } catch (...) {
+        EXPECT_EQ(RuntimeCurrentException()->classRecord().name, "NilObjectException");
+    }
+}
+
+// The operations that stand for a program's events fire the class's own.
+std::vector<std::string> eventLog;
+
+void implementLoggedEvents(ClassRecord& record)
+{
+    implementEvent(record, ApplicationEvent::Open, +[](Application*) { eventLog.push_back("Open"); });
+    implementEvent(record, ApplicationEvent::NewDocument, +[](Application*) { eventLog.push_back("NewDocument"); });
+    implementEvent(record, ApplicationEvent::OpenDocument,
+        +[](Application*, FolderItem* item) { eventLog.push_back(item ? "OpenDocument" : "OpenNothing"); });
+    implementEvent(record, ApplicationEvent::EnableMenuItems,
+        +[](Application*) { eventLog.push_back("EnableMenuItems"); });
+}
+
+TEST(ApplicationEvents, OperationsFireTheClassesEvents)
+{
+    Ref<Application> application =
+        RuntimeNewObjectOf<Application>(programApplicationClass("LoggingApp", &implementLoggedEvents));
+    Application* object = application.get();
+    call(object, ApplicationSlot::_CallOpen);
+    call(object, ApplicationSlot::NewDocument);
+    call(object, ApplicationSlot::OpenDocument, nullptr);
+    call(object, ApplicationSlot::_EnableMenuItems, nullptr);
+    EXPECT_EQ(eventLog, (std::vector<std::string>{"Open", "NewDocument", "OpenNothing", "EnableMenuItems"}));
+
+    // The framework's own class has no events: the same calls do nothing.
+    Ref<Application> plain = RuntimeNewObjectOf<Application>(Application::__Lookup());
+    Application* plainObject = plain.get();
+    call(plainObject, ApplicationSlot::_CallOpen);
+    call(plainObject, ApplicationSlot::NewDocument);
+    EXPECT_EQ(eventLog.size(), 4u);
+    EXPECT_FALSE(call(plainObject, ApplicationSlot::AddTrayItem)) << "there is no tray";
+}
+
+TEST(PluginEntries, TheTableIsFilledByName)
+{
+    RuntimeInitializeFrameworkClasses();
+    EXPECT_EQ(pluginEntryPoint("MenuItem.Text.Set"), nullptr) << "the table is empty before start-up fills it";
+    _InitPluginEntrypoints();
+
+    const PropertyRecord* text = MenuItem::__Lookup().findProperty("Text");
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(pluginEntryPoint("MenuItem.Text.Set"), text->setter);
+    EXPECT_EQ(pluginEntryPoint("MenuItem.Text.Get"), text->getter);
+    const PropertyRecord* menuBar = Application::__Lookup().findProperty("MenuBar");
+    ASSERT_NE(menuBar, nullptr);
+    EXPECT_EQ(pluginEntryPoint("Application.MenuBar.Set"), menuBar->setter);
+    EXPECT_EQ(pluginEntryPoint("Application.Platform.Set"), nullptr) << "not in the table";
+    EXPECT_EQ(pluginEntryPoint("No.Such.Entry"), nullptr);
+
+    // The image well's picture accessors close the table.
+    EXPECT_EQ(pluginEntryPoint("ImageWell.Image.Get"), eraseOperation(&ImageWell::Image_Get));
+    EXPECT_EQ(pluginEntryPoint("ImageWell.Image.Set"), eraseOperation(&ImageWell::Image_Set));
+    RuntimeFinalizeFrameworkStatics();
+}
+
+} // namespace

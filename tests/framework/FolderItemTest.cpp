@@ -1,0 +1,146 @@
+// Folder items and the road from the running executable to its bundle's
+// Resources folder, on real folders.
+#include "framework/FolderItem.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class FolderItemTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_root.isValid());
+        fs::create_directories(macOS());
+        std::ofstream(executable()) << "#!/bin/false\n";
+        fs::create_directory(resources());
+        fw::RuntimeOverrideExecutablePath(executable().string());
+    }
+    void TearDown() override { fw::RuntimeOverrideExecutablePath({}); }
+
+    fs::path root() const { return m_root.path().toStdString(); }
+    fs::path macOS() const { return root() / "Tolvane.app/Contents/MacOS"; }
+    fs::path executable() const { return macOS() / "Tolvane"; }
+    fs::path resources() const { return root() / "Tolvane.app/Contents/Resources"; }
+
+    static bool raisesNilObjectException(const std::function<void()>& call)
+    {
+        try {
+            call();
+        } catch (const fw::RaisedException& raised) {
+            return raised.exception()->isKindOf(fw::NilObjectException::__Lookup());
+        }
+        return false;
+    }
+
+private:
+    QTemporaryDir m_root;
+};
+
+TEST_F(FolderItemTest, ChildNamesAnyEntryOfAnExistingFolderOnly)
+{
+    fw::Ref<fw::FolderItem> folder = fw::FolderItem::make(resources().string());
+    ASSERT_TRUE(folder);
+    std::ofstream(resources() / "present.jpg") << "x";
+
+    fw::Ref<fw::FolderItem> present = fw::FolderItem::Child(folder.get(), "present.jpg");
+    fw::Ref<fw::FolderItem> absent = fw::FolderItem::Child(folder.get(), "absent.jpg");
+    ASSERT_TRUE(present);
+    ASSERT_TRUE(absent);
+    EXPECT_EQ(present->path(), (resources() / "present.jpg").string());
+    EXPECT_EQ(absent->path(), (resources() / "absent.jpg").string());
+    EXPECT_EQ(&present->classRecord(), &fw::FolderItem::__Lookup());
+
+    // Neither a plain file nor a missing folder has children.
+    EXPECT_FALSE(fw::FolderItem::Child(present.get(), "inside"));
+    EXPECT_FALSE(fw::FolderItem::Child(absent.get(), "inside"));
+}
+
+TEST_F(FolderItemTest, ChildRefusesNamesThatLeaveTheFolder)
+{
+    fw::Ref<fw::FolderItem> folder = fw::FolderItem::make(resources().string());
+    for (const char* name : {"", ".", "..", "../MacOS", "a/b", "/etc"})
+        EXPECT_FALSE(fw::FolderItem::Child(folder.get(), name)) << name;
+}
+
+TEST_F(FolderItemTest, ParentsEndAtTheRoot)
+{
+    fw::Ref<fw::FolderItem> item = fw::FolderItem::make(executable().string());
+    int steps = 0;
+    fw::Ref<fw::FolderItem> last = item;
+    for (; item; item = fw::FolderItem::Parent(item.get())) {
+        last = item;
+        ++steps;
+    }
+    EXPECT_EQ(last->path(), "/");
+    const fs::path path = executable();
+    EXPECT_EQ(steps, std::distance(path.begin(), path.end()));
+    EXPECT_EQ(fw::FolderItem::Parent(fw::FolderItem::make(executable().string()).get())->path(), macOS().string());
+}
+
+TEST_F(FolderItemTest, PathsAreAbsoluteAndNormal)
+{
+    EXPECT_FALSE(fw::FolderItem::make("relative/path"));
+    EXPECT_FALSE(fw::FolderItem::make(""));
+    EXPECT_EQ(fw::FolderItem::make("/a/./b/../c/")->path(), "/a/c");
+    EXPECT_EQ(fw::FolderItem::make("/")->path(), "/");
+}
+
+TEST_F(FolderItemTest, CallsThroughNilRaise)
+{
+    EXPECT_TRUE(raisesNilObjectException([] { fw::FolderItem::Child(nullptr, "x"); }));
+    EXPECT_TRUE(raisesNilObjectException([] { fw::FolderItem::Parent(nullptr); }));
+    EXPECT_TRUE(raisesNilObjectException([] { fw::FolderItem::OpenAsPicture(nullptr); }));
+    EXPECT_TRUE(raisesNilObjectException([] { fw::FolderItem::OpenAsSound(nullptr); }));
+}
+
+TEST_F(FolderItemTest, ExecutableItemComesFromTheOperatingSystem)
+{
+    fw::RuntimeOverrideExecutablePath({});
+    fw::Ref<fw::FolderItem> executable = fw::RuntimeExecutableItem();
+    ASSERT_TRUE(executable);
+    EXPECT_TRUE(fs::equivalent(executable->path(), QCoreApplication::applicationFilePath().toStdString()));
+    EXPECT_EQ(fs::path(executable->path()).filename(), "framework_tests");
+}
+
+TEST_F(FolderItemTest, ResourcesFolderIsFoundBesideTheExecutableAtEveryCall)
+{
+    fw::Ref<fw::FolderItem> found = fw::_GetApplicationBundleResources();
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->path(), resources().string());
+
+    // Nothing is cached: the folder's going and coming is seen at once.
+    fs::remove(resources());
+    EXPECT_FALSE(fw::_GetApplicationBundleResources());
+    fs::create_directory(resources());
+    EXPECT_TRUE(fw::_GetApplicationBundleResources());
+}
+
+TEST_F(FolderItemTest, ResourcesThatIsAPlainFileComesBackWithoutChildren)
+{
+    fs::remove(resources());
+    std::ofstream(resources()) << "not a folder";
+    fw::Ref<fw::FolderItem> found = fw::_GetApplicationBundleResources();
+    ASSERT_TRUE(found);
+    EXPECT_FALSE(fw::FolderItem::Child(found.get(), "01Low_Bflat.jpg"));
+}
+
+TEST_F(FolderItemTest, NilOnTheRoadToResourcesRaises)
+{
+    fw::RuntimeOverrideExecutablePath("not/absolute"); // no executable item
+    EXPECT_TRUE(raisesNilObjectException([] { fw::_GetApplicationBundleResources(); }));
+    fw::RuntimeOverrideExecutablePath("/"); // no parent
+    EXPECT_TRUE(raisesNilObjectException([] { fw::_GetApplicationBundleResources(); }));
+    fw::RuntimeOverrideExecutablePath("/Tolvane"); // a parent, but none above it
+    EXPECT_TRUE(raisesNilObjectException([] { fw::_GetApplicationBundleResources(); }));
+}
+
+} // namespace

@@ -1,0 +1,448 @@
+// Menus: the item tree and its look-ups, the class records, the shortcut
+// texts, the Qt menus that show the tree, and what choosing an item does.
+#include "framework/Application.h"
+#include "framework/Box.h"
+#include "framework/MenuItem.h"
+
+#include "../../framework/src/KeyboardShortcut_p.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+using namespace fw;
+
+namespace {
+
+Ref<MenuItem> newItem(std::string_view name, std::string_view text = "", ClassRecord& record = MenuItem::__Lookup())
+{
+    Ref<MenuItem> item = RuntimeNewObjectOf<MenuItem>(record);
+    call(item.get(), MenuItemSlot::Constructor);
+    MenuItem::Name_Set(item.get(), 0, name);
+    MenuItem::Text_Set(item.get(), 0, text.empty() ? name : text);
+    return item;
+}
+
+Ref<MenuBar> newMenuBar()
+{
+    return RuntimeNewObjectOf<MenuBar>(MenuBar::__Lookup());
+}
+
+std::vector<std::string> namesOf(const MenuItem& item)
+{
+    std::vector<std::string> names;
+    for (const Ref<MenuItem>& child : item.children())
+        names.push_back(child->name().toStdString());
+    return names;
+}
+
+void expectNilObjectException(const std::function<void()>& action)
+{
+    try {
+        action();
+        ADD_FAILURE() << "no exception";
+    } catch (const RaisedException& raised) {
+        EXPECT_EQ(raised.exception()->classRecord().name, "NilObjectException");
+    }
+}
+
+TEST(MenuItemTree, AppendsInOrderAndFindsByNameAtAnyDepth)
+{
+    Ref<MenuBar> bar = newMenuBar();
+    Ref<MenuItem> file = newItem("FileMenu");
+    Ref<MenuItem> edit = newItem("EditMenu");
+    MenuItem::Append(bar.get(), file.get());
+    MenuItem::Append(bar.get(), edit.get());
+    MenuItem::Append(file.get(), newItem("FileQuit").get());
+    MenuItem::Append(edit.get(), newItem("EditUndo").get());
+    MenuItem::Append(edit.get(), newItem("EditCut").get());
+
+    EXPECT_EQ(namesOf(*bar), (std::vector<std::string>{"FileMenu", "EditMenu"}));
+    EXPECT_EQ(namesOf(*edit), (std::vector<std::string>{"EditUndo", "EditCut"}));
+    EXPECT_EQ(MenuItem::Count(bar.get()), 2);
+    EXPECT_EQ(MenuItem::Item(bar.get(), 1), edit);
+    EXPECT_EQ(MenuItem::Item(bar.get(), 2), nullptr);
+    EXPECT_EQ(MenuItem::Item(bar.get(), -1), nullptr);
+
+    // Child sees only the direct children; _Lookup searches the whole tree.
+    EXPECT_EQ(MenuItem::Child(bar.get(), "EditMenu"), edit);
+    EXPECT_EQ(MenuItem::Child(bar.get(), "EditCut"), nullptr);
+    Ref<MenuItem> cut = MenuItem::_Lookup(bar.get(), "EditCut");
+    ASSERT_TRUE(cut);
+    EXPECT_EQ(cut->parent(), edit.get());
+    EXPECT_EQ(cut->index(), 1);
+    EXPECT_EQ(MenuItem::_Lookup(bar.get(), "editcut"), cut) << "names are compared ignoring case";
+    EXPECT_EQ(MenuItem::_Lookup(bar.get(), "Nowhere"), nullptr);
+
+    // The class table reaches the same operations.
+    MenuItem* barItem = bar.get();
+    EXPECT_EQ(call(barItem, MenuItemSlot::_Lookup, String("FileQuit")),
+        MenuItem::_Lookup(bar.get(), "FileQuit"));
+}
+
+TEST(MenuItemTree, InsertRemoveSwapAndMove)
+{
+    Ref<MenuItem> menu = newItem("Menu");
+    Ref<MenuItem> other = newItem("Other");
+    for (const char* name : {"A", "B", "C"})
+        MenuItem::Append(menu.get(), newItem(name).get());
+
+    MenuItem::Insert(menu.get(), 1, newItem("X").get());
+    EXPECT_EQ(namesOf(*menu), (std::vector<std::string>{"A", "X", "B", "C"}));
+    MenuItem::RemoveAt(menu.get(), 0);
+    MenuItem::RemoveNamed(menu.get(), "C");
+    EXPECT_EQ(namesOf(*menu), (std::vector<std::string>{"X", "B"}));
+
+    Ref<MenuItem> y = newItem("Y");
+    MenuItem::_Swap(menu.get(), "X", y.get());
+    EXPECT_EQ(namesOf(*menu), (std::vector<std::string>{"Y", "B"}));
+
+    // Appending an item that sits in another menu moves it.
+    MenuItem::Append(other.get(), y.get());
+    EXPECT_EQ(namesOf(*menu), (std::vector<std::string>{"B"}));
+    EXPECT_EQ(y->parent(), other.get());
+    MenuItem::RemoveItem(other.get(), y.get());
+    EXPECT_EQ(y->parent(), nullptr);
+    EXPECT_EQ(y->index(), -1);
+}
+
+TEST(MenuItemTree, RefusesCyclesAndNil)
+{
+    Ref<MenuItem> outer = newItem("Outer");
+    Ref<MenuItem> inner = newItem("Inner");
+    MenuItem::Append(outer.get(), inner.get());
+    EXPECT_THROW(MenuItem::Append(inner.get(), outer.get()), RaisedException);
+    EXPECT_THROW(MenuItem::Append(outer.get(), outer.get()), RaisedException);
+    EXPECT_EQ(namesOf(*outer), (std::vector<std::string>{"Inner"}));
+
+    expectNilObjectException([&] { MenuItem::Append(outer.get(), nullptr); });
+    expectNilObjectException([] { MenuItem::Append(nullptr, nullptr); });
+    expectNilObjectException([] { MenuItem::Child(nullptr, "x"); });
+    expectNilObjectException([] { MenuItem::Name_Set(nullptr, 0, "x"); });
+    expectNilObjectException([] { MenuItem::KeyboardShortcut_Set(nullptr, 0, "Cmd+Q"); });
+}
+
+TEST(MenuItemTree, ReleasingTheRootReleasesTheTree)
+{
+    Ref<MenuItem> root = newItem("Root");
+    Ref<MenuItem> child = newItem("Child");
+    MenuItem::Append(root.get(), child.get());
+    Ref<WeakReference> weakRoot = root->weakReference();
+    EXPECT_EQ(child->refCount(), 2u);
+    root = nullptr;
+    EXPECT_EQ(weakRoot->target(), nullptr);
+    EXPECT_EQ(child->refCount(), 1u);
+    EXPECT_EQ(child->parent(), nullptr);
+}
+
+TEST(MenuItemTree, CloneCopiesTheSubtreeAndTheClass)
+{
+    Ref<MenuItem> menu = newItem("Menu", "&Menu");
+    MenuItem::Append(menu.get(), newItem("Quit", "&Quit", QuitMenuItem::__Lookup()).get());
+    MenuItem::KeyboardShortcut_Set(menu->children()[0].get(), 0, "Cmd+Q");
+
+    Ref<MenuItem> copy = MenuItem::Clone(menu.get());
+    ASSERT_NE(copy, menu);
+    EXPECT_EQ(copy->text(), "&Menu");
+    ASSERT_EQ(copy->children().size(), 1u);
+    const Ref<MenuItem>& quit = copy->children()[0];
+    EXPECT_NE(quit, menu->children()[0]);
+    EXPECT_EQ(&quit->classRecord(), &QuitMenuItem::__Lookup());
+    EXPECT_EQ(quit->keyboardShortcut(), "Cmd+Q");
+}
+
+TEST(MenuItemClasses, TablesAndRecordsHaveTheirSizesAndOrder)
+{
+    const ClassRecord& item = MenuItem::__Lookup();
+    const ClassRecord& bar = MenuBar::__Lookup();
+    const ClassRecord& quit = QuitMenuItem::__Lookup();
+
+    EXPECT_EQ(item.vtable.size(), MenuItemSlot::OperationCount);
+    EXPECT_EQ(item.methods.size(), MenuItemSlot::MethodRecordCount);
+    EXPECT_EQ(item.events.size(), MenuItemSlot::EventRecordCount);
+    EXPECT_EQ(item.properties.size(), MenuItemSlot::PropertyRecordCount);
+    EXPECT_EQ(bar.vtable.size(), 25u);
+    EXPECT_EQ(bar.methods.size(), 51u);
+    EXPECT_EQ(bar.events.size(), 2u);
+    EXPECT_EQ(bar.properties.size(), 16u);
+    EXPECT_EQ(quit.vtable.size(), 23u);
+    EXPECT_EQ(bar.base, &item);
+    EXPECT_EQ(quit.base, &item);
+
+    EXPECT_EQ(item.events[MenuItemEvent::Action.index].name, "Action");
+    EXPECT_EQ(item.events[MenuItemEvent::EnableMenu.index].name, "EnableMenu");
+
+    // Each operation's method record comes first, in slot order; a
+    // subclass keeps the base's operations where they were.
+    const std::vector<std::string> operationNames{"Enable", "Close", "Item", "Count", "Child", "Append", "Insert",
+        "Remove", "Remove", "Remove", "_Lookup", "_Lookup", "MenuItem", "Constructor", "PopUp", "PopUp", "_Swap",
+        "_DisableEntirely", "_SelfEnable", "MenuItem", "Constructor", "Clone", "Constructor"};
+    ASSERT_EQ(operationNames.size(), MenuItemSlot::OperationCount);
+    for (std::size_t slot = 0; slot < operationNames.size(); ++slot) {
+        EXPECT_EQ(item.methods[slot].name, operationNames[slot]) << slot;
+        EXPECT_EQ(item.methods[slot].function, item.vtable[slot]) << slot;
+        EXPECT_NE(item.vtable[slot], nullptr) << slot;
+        EXPECT_EQ(bar.vtable[slot], item.vtable[slot]) << slot;
+    }
+    EXPECT_EQ(bar.methods[49].name, "__DependencyList");
+    EXPECT_EQ(bar.methods[50].name, "_InstallClone");
+    EXPECT_NE(bar.vtable[MenuBarSlot::_InstallClone.index], nullptr);
+
+    // Every property has its getter listed as a method, and a setter when
+    // it can be written.
+    for (const PropertyRecord& property : item.properties) {
+        std::string name = property.name.toStdString();
+        EXPECT_NE(item.findMethod(name + ".Get"), nullptr) << name;
+        EXPECT_EQ(item.findMethod(name + ".Set") != nullptr, property.setter != nullptr) << name;
+    }
+}
+
+TEST(MenuItemClasses, ReflectionReadsAndWritesProperties)
+{
+    Ref<MenuItem> item = newItem("EditCut", "Cu&t");
+    const ClassRecord& record = item->classRecord();
+
+    const PropertyRecord* shortcut = record.findProperty("keyboardshortcut");
+    ASSERT_NE(shortcut, nullptr);
+    Ref<Box> value = box(String("Cmd+X"));
+    shortcut->boxedSetter(item.get(), *shortcut, value.get());
+    EXPECT_EQ(item->keyboardShortcut(), "Cmd+X");
+
+    const MethodRecord* shortcutText = record.findMethod("ShortcutText.Get");
+    ASSERT_NE(shortcutText, nullptr);
+    Ref<Object> shown = shortcutText->invoker(shortcutText->function, item.get(), nullptr);
+    EXPECT_EQ(unbox<String>(shown.get()), "Ctrl+X");
+
+    const MethodRecord* mnemonic = record.findMethod("Mnemonic.Get");
+    ASSERT_NE(mnemonic, nullptr);
+    EXPECT_EQ(unbox<String>(mnemonic->invoker(mnemonic->function, item.get(), nullptr).get()), "t");
+
+    const PropertyRecord* index = record.findProperty("Index");
+    ASSERT_NE(index, nullptr);
+    EXPECT_THROW(index->boxedSetter(item.get(), *index, box(std::int32_t(3)).get()), RaisedException);
+}
+
+TEST(KeyboardShortcuts, CommandTextsBecomeCtrlSequences)
+{
+    struct Case {
+        const char* written;
+        const char* expected; // portable text; empty: no shortcut
+    };
+    const Case cases[] = {
+        {"Cmd+Q", "Ctrl+Q"},
+        {"cmd+z", "Ctrl+Z"},
+        {"Shift+Cmd+Z", "Ctrl+Shift+Z"},
+        {"Option+Cmd+F", "Ctrl+Alt+F"},
+        {"Q", "Ctrl+Q"},
+        {"F5", "F5"},
+        {"Cmd++", "Ctrl++"},
+        {"", ""},
+        {"Cmd+", ""},
+        {"Hyper+Q", ""},
+        {"Cmd+NoSuchKey", ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(nativeKeySequence(c.written).toString(QKeySequence::PortableText).toStdString(), c.expected)
+            << c.written;
+    }
+}
+
+class NativeMenus : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        bar = newMenuBar();
+        file = newItem("FileMenu", "&File");
+        MenuItem::Append(bar.get(), file.get());
+        quit = newItem("FileQuit", "&Quit", QuitMenuItem::__Lookup());
+        MenuItem::KeyboardShortcut_Set(quit.get(), 0, "Cmd+Q");
+        MenuItem::Append(file.get(), quit.get());
+    }
+
+    Ref<MenuBar> bar;
+    Ref<MenuItem> file;
+    Ref<MenuItem> quit;
+};
+
+TEST_F(NativeMenus, MenuBarsShowTheSharedActions)
+{
+    QWidget first, second;
+    QMenuBar* firstBar = bar->createNativeMenuBar(&first);
+    QMenuBar* secondBar = bar->createNativeMenuBar(&second);
+    EXPECT_EQ(firstBar->parent(), &first);
+    ASSERT_EQ(firstBar->actions().size(), 1);
+    ASSERT_EQ(secondBar->actions().size(), 1);
+    EXPECT_EQ(firstBar->actions()[0], secondBar->actions()[0]);
+    EXPECT_EQ(firstBar->actions()[0]->text(), "&File");
+
+    QMenu* fileMenu = file->menu();
+    ASSERT_NE(fileMenu, nullptr);
+    EXPECT_EQ(firstBar->actions()[0]->menu(), fileMenu);
+    ASSERT_EQ(fileMenu->actions().size(), 1);
+    QAction* quitAction = fileMenu->actions()[0];
+    EXPECT_EQ(quitAction->text(), "&Quit");
+    EXPECT_EQ(quitAction->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    // A menu added later reaches every bar already shown, separators and
+    // changed texts included.
+    Ref<MenuItem> edit = newItem("EditMenu", "&Edit");
+    MenuItem::Append(bar.get(), edit.get());
+    MenuItem::Append(edit.get(), newItem("EditUndo", "&Undo").get());
+    MenuItem::Append(edit.get(), newItem("Separator", "-").get());
+    EXPECT_EQ(secondBar->actions().size(), 2);
+    ASSERT_NE(edit->menu(), nullptr);
+    ASSERT_EQ(edit->menu()->actions().size(), 2);
+    EXPECT_TRUE(edit->menu()->actions()[1]->isSeparator());
+    EXPECT_TRUE(edit->menu()->actions()[1]->shortcut().isEmpty());
+    MenuItem::Text_Set(edit.get(), 0, "&Change");
+    EXPECT_EQ(secondBar->actions()[1]->text(), "&Change");
+
+    MenuItem::RemoveItem(bar.get(), edit.get());
+    EXPECT_EQ(firstBar->actions().size(), 1);
+}
+
+TEST_F(NativeMenus, ABarOutlivedByTheMenusIsForgotten)
+{
+    auto window = std::make_unique<QWidget>();
+    bar->createNativeMenuBar(window.get());
+    window.reset();
+    // Changing the tree afterwards must not touch the deleted bar.
+    MenuItem::Append(bar.get(), newItem("Late").get());
+    EXPECT_EQ(bar->children().size(), 2u);
+}
+
+TEST_F(NativeMenus, QuitItemEndsTheEventLoop)
+{
+    QWidget window;
+    bar->createNativeMenuBar(&window);
+    QMetaObject::invokeMethod(
+        qApp, [this] { quit->action()->trigger(); }, Qt::QueuedConnection);
+    _RuntimeRun();
+    EXPECT_EQ(RuntimeExit(), 0);
+}
+
+// An item class of a program that handles its own Action event.
+int actionsRun = 0;
+bool countAction(MenuItem*)
+{
+    ++actionsRun;
+    return true;
+}
+bool raiseFromAction(MenuItem*)
+{
+    RaiseNilObjectException();
+}
+
+ClassRecord& itemClassWithAction(bool (*action)(MenuItem*))
+{
+    ClassRecord& base = MenuItem::__Lookup();
+    ClassRecord& record = RuntimeNewClass<MenuItem>(&base, base.methods.size(), 0, base.events.size(), 0,
+        base.properties.size(), 0);
+    record.name = "CountingItem";
+    record.vtable = base.vtable;
+    record.vtableCount = base.vtableCount;
+    implementEvent(record, MenuItemEvent::Action, action);
+    return record;
+}
+
+TEST(MenuItemChoice, RunsTheActionEventAndReportsWhatItRaises)
+{
+    Ref<MenuItem> counting = newItem("Count", "Count", itemClassWithAction(&countAction));
+    counting->choose();
+    counting->choose();
+    EXPECT_EQ(actionsRun, 2);
+
+    Ref<MenuItem> raising = newItem("Raise", "Raise", itemClassWithAction(&raiseFromAction));
+    testing::internal::CaptureStderr();
+    EXPECT_NO_THROW(raising->choose());
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("NilObjectException"), std::string::npos);
+}
+
+TEST(MenuItemChoice, PlainItemsGoToTheApplicationsMenuHandler)
+{
+    Ref<Application> application = RuntimeNewObjectOf<Application>(Application::__Lookup());
+    _RuntimeRegisterAppObject(application.get());
+    static int handled = 0;
+    Application::_AddMenuHandler(application.get(), "HelpAbout", eraseOperation(+[](Application*) {
+        ++handled;
+        return true;
+    }));
+    newItem("HelpAbout")->choose();
+    newItem("HelpOther")->choose();
+    EXPECT_EQ(handled, 1);
+    RuntimeFinalizeFrameworkStatics();
+    EXPECT_EQ(application->refCount(), 1u);
+}
+
+// The Edit items: enabled while the focused widget can do their command.
+class StandardEditItems : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        bar = newMenuBar();
+        edit = newItem("EditMenu", "&Edit");
+        MenuItem::Append(bar.get(), edit.get());
+        for (const char* name : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll"}) {
+            Ref<MenuItem> item = newItem(name);
+            MenuItem::AutoEnable_Set(item.get(), 0, true);
+            MenuItem::Append(edit.get(), item.get());
+        }
+        editor.setParent(&window);
+        label.setParent(&window);
+        label.move(0, 40);
+        bar->createNativeMenuBar(&window);
+        window.show();
+        editor.setText("saxophone");
+    }
+
+    void focusEditor()
+    {
+        editor.setFocus();
+        window.activateWindow();
+        for (int i = 0; i < 100 && QApplication::focusWidget() != &editor; ++i)
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
+        ASSERT_EQ(QApplication::focusWidget(), &editor);
+    }
+
+    MenuItem& item(const char* name) { return *MenuItem::_Lookup(bar.get(), name); }
+
+    Ref<MenuBar> bar;
+    Ref<MenuItem> edit;
+    QWidget window;
+    QLineEdit editor;
+    QLabel label;
+};
+
+TEST_F(StandardEditItems, FollowTheFocusedWidget)
+{
+    EXPECT_FALSE(item("EditCopy").enabled()) << "nothing has the focus";
+    focusEditor();
+    EXPECT_TRUE(item("EditCopy").enabled());
+    EXPECT_TRUE(item("EditCopy").action()->isEnabled());
+    EXPECT_TRUE(item("EditPaste").enabled());
+
+    editor.setReadOnly(true);
+    edit->refreshAutomaticEnabling();
+    EXPECT_TRUE(item("EditCopy").enabled());
+    EXPECT_FALSE(item("EditCut").enabled()) << "a read-only editor cannot cut";
+    EXPECT_FALSE(item("EditClear").enabled());
+}
+
+TEST_F(StandardEditItems, ActOnTheFocusedEditor)
+{
+    focusEditor();
+    item("EditSelectAll").choose();
+    EXPECT_EQ(editor.selectedText(), "saxophone");
+    item("EditClear").choose();
+    EXPECT_EQ(editor.text(), "");
+    item("EditUndo").choose();
+    EXPECT_EQ(editor.text(), "saxophone");
+}
+
+} // namespace

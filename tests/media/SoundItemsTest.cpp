@@ -1,0 +1,171 @@
+// The 48 sound items on a real bundle: each reads its own recording at its
+// first call only, hands out that object from then on, and lets go of it at
+// shut-down.
+#include "MediaFiles.h"
+#include "TemporaryBundle.h"
+
+#include "framework/FolderItem.h"
+#include "media/SoundItems.h"
+
+#include <gtest/gtest.h>
+
+#include <charconv>
+
+namespace {
+
+using namespace std::chrono_literals;
+using namespace tolvane::media;
+using namespace tolvane::testing;
+
+enum class Outcome { Sound, Nil, NilObjectException };
+
+Outcome call(SoundItem& item)
+{
+    try {
+        return item() ? Outcome::Sound : Outcome::Nil;
+    } catch (const fw::RaisedException& raised) {
+        if (raised.exception()->isKindOf(fw::NilObjectException::__Lookup()))
+            return Outcome::NilObjectException;
+        throw;
+    }
+}
+
+TEST(SoundItemsTable, NamesEveryRecordingOnceNumberedInNoteOrder)
+{
+    static_assert(kSoundItems.size() == 48);
+    EXPECT_EQ(kSoundItems.front(), &Low_Bflat1);
+    EXPECT_EQ(kSoundItems.back(), &Top_A1);
+    for (std::size_t i = 0; i < kSoundItems.size(); ++i) {
+        std::string_view file = kSoundItems[i]->fileName();
+        int number = 0;
+        std::from_chars(file.data(), file.data() + 2, number);
+        EXPECT_EQ(number, int(i) + 1) << file;
+        EXPECT_TRUE(file.ends_with(".mp3")) << file;
+        EXPECT_EQ(file, kNoteFiles[i].soundFile);
+    }
+    EXPECT_EQ(Top_Eflat1.fileName(), "42Top_Eflat.mp3");
+    EXPECT_EQ(Top_A1.fileName(), "48Top_A.mp3");
+}
+
+TEST(SoundItems, EachReadsItsOwnFile)
+{
+    // Every recording a different length, a tenth of a second per note, so
+    // that the one handed out tells which file was read.
+    TemporaryBundle bundle;
+    for (std::size_t i = 0; i < kNoteCount; ++i) {
+        auto length = std::chrono::milliseconds(100 * (i + 1));
+        bundle.writeResource(kNoteFiles[i].soundFile, makeMp3({.length = length, .amplitude = 0.1}));
+    }
+    for (std::size_t i = 0; i < kNoteCount; ++i) {
+        fw::Ref<fw::Sound> sound = (*kSoundItems[i])();
+        ASSERT_TRUE(sound) << kNoteFiles[i].soundFile;
+        EXPECT_NEAR(double(sound->duration().count()), 100.0 * double(i + 1), 30.0) << kNoteFiles[i].soundFile;
+    }
+}
+
+TEST(SoundItems, ARecordingIsReadOnceAndHandedOutFromThenOn)
+{
+    TemporaryBundle bundle;
+    bundle.writeResource("15Middle_C.mp3", makeMp3({}));
+    EXPECT_FALSE(Middle_C1.loaded());
+    fw::Ref<fw::Sound> first = Middle_C1();
+    ASSERT_TRUE(first);
+    EXPECT_TRUE(Middle_C1.loaded());
+
+    bundle.writeResource("15Middle_C.mp3", makeMp3({.length = 900ms}));
+    EXPECT_EQ(Middle_C1(), first);
+    bundle.removeResources();
+    EXPECT_EQ(Middle_C1(), first);
+
+    // A caller's reference is its own: letting go leaves the cached one.
+    EXPECT_EQ(first->refCount(), 2u);
+    fw::Sound* cached = first.get();
+    first = nullptr;
+    EXPECT_EQ(Middle_C1().get(), cached);
+}
+
+TEST(SoundItems, WithoutAResourcesFolderEveryItemStaysMissing)
+{
+    TemporaryBundle bundle(TemporaryBundle::Resources::Missing);
+    for (SoundItem* item : kSoundItems)
+        EXPECT_EQ(call(*item), Outcome::Nil) << item->fileName();
+
+    // Only the first call ever looks.
+    bundle.writeResource("01Low_Bflat.mp3", makeMp3({}));
+    EXPECT_EQ(call(Low_Bflat1), Outcome::Nil);
+    EXPECT_TRUE(Low_Bflat1.loaded());
+}
+
+TEST(SoundItems, AMissingFileGivesNilAndIsNeverLookedForAgain)
+{
+    TemporaryBundle bundle;
+    EXPECT_EQ(call(High_G1), Outcome::Nil);
+    bundle.writeResource("34High_G.mp3", makeMp3({}));
+    EXPECT_EQ(call(High_G1), Outcome::Nil);
+}
+
+TEST(SoundItems, ResourcesThatIsAPlainFileRaisesOnceThenGivesNil)
+{
+    TemporaryBundle bundle;
+    bundle.makeResourcesPlainFile();
+    EXPECT_EQ(call(Top_Eflat1), Outcome::NilObjectException);
+    EXPECT_TRUE(Top_Eflat1.loaded());
+    EXPECT_EQ(call(Top_Eflat1), Outcome::Nil);
+
+    bundle.writeResource("42Top_Eflat.mp3", makeMp3({}));
+    EXPECT_EQ(call(Top_Eflat1), Outcome::Nil);
+}
+
+TEST(SoundItems, ANilItemOnTheRoadRaisesOnceThenGivesNil)
+{
+    TemporaryBundle bundle;
+    bundle.writeResource("48Top_A.mp3", makeMp3({}));
+    fw::RuntimeOverrideExecutablePath("/Tolvane");
+    EXPECT_EQ(call(Top_A1), Outcome::NilObjectException);
+
+    fw::RuntimeOverrideExecutablePath(bundle.executable().string());
+    EXPECT_EQ(call(Top_A1), Outcome::Nil);
+}
+
+TEST(SoundItems, AnUndecodableFileGivesNilAtEveryCall)
+{
+    TemporaryBundle bundle;
+    bundle.writeResource("05Low_D.mp3", makeJpeg(8, 8));
+    EXPECT_EQ(call(Low_D1), Outcome::Nil);
+    EXPECT_EQ(call(Low_D1), Outcome::Nil);
+    bundle.writeResource("05Low_D.mp3", makeMp3({}));
+    EXPECT_EQ(call(Low_D1), Outcome::Nil);
+}
+
+TEST(SoundItems, ReleasesEmptyTheGlobalsLowestFirst)
+{
+    TemporaryBundle bundle;
+    for (const char* file : {"01Low_Bflat.mp3", "24Middle_A.mp3", "48Top_A.mp3"})
+        bundle.writeResource(file, makeMp3({.length = 100ms}));
+    fw::Ref<fw::WeakReference> lowest = Low_Bflat1()->weakReference();
+    fw::Ref<fw::Sound> middle = Middle_A1(); // a caller still holding its own
+    fw::Ref<fw::WeakReference> highest = Top_A1()->weakReference();
+    ASSERT_TRUE(lowest->target() && middle && highest->target());
+
+    for (SoundItem* item : kSoundItems) {
+        item->permaSound.__Exit();
+        EXPECT_FALSE(item->permaSound.get()) << item->fileName();
+        // Released in note order: whatever lies above is still cached.
+        if (item == &Low_Bflat1) {
+            EXPECT_TRUE(highest->target());
+        }
+    }
+    EXPECT_FALSE(lowest->target());
+    EXPECT_FALSE(highest->target());
+    EXPECT_EQ(middle->refCount(), 1u);
+    // Released items stay loaded: they are never read again.
+    EXPECT_TRUE(Low_Bflat1.loaded());
+    EXPECT_FALSE(Low_B1.loaded());
+    EXPECT_EQ(call(Low_Bflat1), Outcome::Nil);
+
+    // A second release finds nil and does nothing.
+    Top_A1.permaSound.__Exit();
+    EXPECT_FALSE(Top_A1.permaSound.get());
+}
+
+} // namespace

@@ -1,0 +1,194 @@
+// The framework's sounds: MP3 recordings decoded through SDL_mixer, played
+// on as many channels as are pressed, and broken files refused.
+#include "MediaFiles.h"
+
+#include "framework/FolderItem.h"
+#include "framework/Sound.h"
+
+#include "Statics_p.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <thread>
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using namespace tolvane::testing;
+
+class SoundTest : public ::testing::Test {
+protected:
+    fs::path folder() const { return m_folder.path(); }
+
+    fw::Ref<fw::Sound> open(const fs::path& path) const
+    {
+        return fw::FolderItem::OpenAsSound(fw::FolderItem::make(path.string()).get());
+    }
+    fw::Ref<fw::Sound> openTone(const std::string& name, const Tone& tone) const
+    {
+        writeFile(folder() / name, makeMp3(tone));
+        return open(folder() / name);
+    }
+
+private:
+    SharedTemporaryFolder m_folder;
+};
+
+TEST_F(SoundTest, Mp3DecodesToItsWholeLength)
+{
+    fw::Ref<fw::Sound> sound = openTone("tone.mp3", {.length = 700ms});
+    ASSERT_TRUE(sound);
+    EXPECT_EQ(&sound->classRecord(), &fw::Sound::__Lookup());
+    EXPECT_NEAR(double(sound->duration().count()), 700.0, 30.0);
+
+    // MPEG 2 and 2.5 at their lower rates are MP3 too; the encoder's and
+    // decoder's trimming there is looser than a frame.
+    for (int sampleRate : {22050, 11025}) {
+        SCOPED_TRACE(sampleRate);
+        sound = openTone("tone.mp3", {.length = 700ms, .sampleRate = sampleRate});
+        ASSERT_TRUE(sound);
+        EXPECT_NEAR(double(sound->duration().count()), 700.0, 100.0);
+    }
+}
+
+TEST_F(SoundTest, PlayReturnsAtOnceAndPressesSoundTogether)
+{
+    fw::Ref<fw::Sound> sound = openTone("tone.mp3", {.length = 2000ms});
+    fw::Ref<fw::Sound> other = openTone("other.mp3", {.frequency = 660, .length = 2000ms});
+    ASSERT_TRUE(sound && other);
+    EXPECT_EQ(sound->playingChannels(), 0);
+
+    auto started = std::chrono::steady_clock::now();
+    fw::call(sound.get(), fw::SoundSlot::Play);
+    fw::call(sound.get(), fw::SoundSlot::Play);
+    fw::call(other.get(), fw::SoundSlot::Play);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, 100ms);
+    EXPECT_EQ(sound->playingChannels(), 2);
+    EXPECT_EQ(other->playingChannels(), 1);
+}
+
+TEST_F(SoundTest, WhenEveryChannelIsBusyTheOldestGivesWay)
+{
+    fw::Ref<fw::Sound> first = openTone("first.mp3", {.length = 3000ms});
+    fw::Ref<fw::Sound> crowd = openTone("crowd.mp3", {.frequency = 550, .length = 3000ms});
+    fw::Ref<fw::Sound> latest = openTone("latest.mp3", {.frequency = 770, .length = 3000ms});
+    ASSERT_TRUE(first && crowd && latest);
+
+    fw::Sound::Play(first.get());
+    std::this_thread::sleep_for(30ms); // so that first is unambiguously the oldest
+    for (int press = 0; press < 31; ++press)
+        fw::Sound::Play(crowd.get());
+    EXPECT_EQ(first->playingChannels() + crowd->playingChannels(), 32);
+
+    fw::Sound::Play(latest.get());
+    EXPECT_EQ(first->playingChannels(), 0);
+    EXPECT_EQ(crowd->playingChannels(), 31);
+    EXPECT_EQ(latest->playingChannels(), 1);
+}
+
+TEST_F(SoundTest, FinishedRecordingsFreeTheirChannels)
+{
+    fw::Ref<fw::Sound> sound = openTone("short.mp3", {.length = 60ms});
+    ASSERT_TRUE(sound);
+    fw::Sound::Play(sound.get());
+    EXPECT_EQ(sound->playingChannels(), 1);
+    auto deadline = std::chrono::steady_clock::now() + 2s;
+    while (sound->playingChannels() > 0 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(10ms);
+    EXPECT_EQ(sound->playingChannels(), 0);
+}
+
+TEST_F(SoundTest, BrokenFilesGiveNil)
+{
+    const QByteArray mp3 = makeMp3({});
+    // Cut inside the first frame: not one whole frame is left.
+    for (const BrokenFile& broken : brokenFiles(mp3, 100, fw::Sound::kMaximumFileBytes)) {
+        SCOPED_TRACE(broken.name);
+        EXPECT_FALSE(openBroken(broken, folder() / broken.name, [this](const fs::path& at) { return open(at); }));
+    }
+}
+
+TEST_F(SoundTest, OnlyMp3IsAccepted)
+{
+    // A WAV file is audio SDL_mixer could play, but not a recording here.
+    QByteArray wav("RIFF\x24\x00\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x01\x00\x44\xAC\x00\x00\x88\x58\x01\x00"
+                   "\x02\x00\x10\x00" "data\x00\x00\x00\x00",
+        44);
+    wav.append(QByteArray(8820, '\x10'));
+    writeFile(folder() / "tone.wav", wav);
+    EXPECT_FALSE(open(folder() / "tone.wav"));
+
+    // Nor is a picture named like a recording.
+    writeFile(folder() / "picture.mp3", makeJpeg(8, 8));
+    EXPECT_FALSE(open(folder() / "picture.mp3"));
+}
+
+TEST_F(SoundTest, TagsAroundTheFramesAreSkipped)
+{
+    const QByteArray frames = makeMp3({.length = 500ms});
+    QByteArray id3("ID3\x04\x00\x00\x00\x00\x00\x14", 10);
+    id3.append(QByteArray(20, '\0'));
+    QByteArray id3v1("TAG");
+    id3v1.append(QByteArray(125, ' '));
+    writeFile(folder() / "tagged.mp3", id3 + frames + id3v1);
+    fw::Ref<fw::Sound> sound = open(folder() / "tagged.mp3");
+    ASSERT_TRUE(sound);
+    EXPECT_NEAR(double(sound->duration().count()), 500.0, 30.0);
+}
+
+TEST_F(SoundTest, ACutOffRecordingKeepsItsWholeFrames)
+{
+    const QByteArray whole = makeMp3({.length = 1000ms});
+    writeFile(folder() / "cut.mp3", whole.first(whole.size() / 2));
+    fw::Ref<fw::Sound> sound = open(folder() / "cut.mp3");
+    ASSERT_TRUE(sound);
+    EXPECT_GT(sound->duration(), 300ms);
+    EXPECT_LT(sound->duration(), 700ms);
+}
+
+TEST_F(SoundTest, LengthIsBoundedBeforeDecoding)
+{
+    // Frames copied over and over until the headers announce more than the
+    // bound; the file is refused before a single frame is decoded.
+    const QByteArray frames = makeMp3({.length = 1000ms});
+    QByteArray longer = frames;
+    while (longer.size() < frames.size() * (fw::Sound::kMaximumDuration / 1s + 2))
+        longer += frames;
+    writeFile(folder() / "long.mp3", longer);
+    EXPECT_FALSE(open(folder() / "long.mp3"));
+}
+
+TEST_F(SoundTest, WithoutASoundDevicePlayIsSilentAndNothingFails)
+{
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    fw::Ref<fw::Sound> sound = openTone("tone.mp3", {.length = 500ms});
+    ASSERT_TRUE(sound);
+    fw::Sound::Play(sound.get());
+    EXPECT_EQ(sound->playingChannels(), 1);
+}
+
+TEST_F(SoundTest, SoundsOutliveTheShutDownOfTheAudioOutput)
+{
+    fw::Ref<fw::Sound> playing = openTone("playing.mp3", {.length = 2000ms});
+    fw::Ref<fw::Sound> idle = openTone("idle.mp3", {.length = 200ms});
+    ASSERT_TRUE(playing && idle);
+    fw::Sound::Play(playing.get());
+
+    fw::runStaticsFinalizers();
+
+    EXPECT_EQ(playing->playingChannels(), 0);
+    fw::Sound::Play(idle.get()); // silent: the output stays closed
+    EXPECT_EQ(idle->playingChannels(), 0);
+    EXPECT_FALSE(openTone("late.mp3", {}));
+    playing = nullptr;
+    idle = nullptr;
+}
+
+TEST_F(SoundTest, PlayThroughNilRaises)
+{
+    EXPECT_THROW(fw::Sound::Play(nullptr), fw::RaisedException);
+}
+
+} // namespace

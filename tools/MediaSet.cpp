@@ -1,0 +1,49 @@
+#include "tools/MediaSet.h"
+
+#include "media/NoteTable.h"
+#include "tools/Fonts.h"
+#include "tools/GifWriter.h"
+#include "tools/IntroPicture.h"
+#include "tools/KeyboardPicture.h"
+#include "tools/Mp3Writer.h"
+#include "tools/NotePicture.h"
+#include "tools/SaxophonePicture.h"
+#include "tools/ToneSynth.h"
+#include "tools/WrittenPitch.h"
+
+#include <QImage>
+#include <QString>
+
+#include <stdexcept>
+
+namespace tolvane::mediagen {
+namespace {
+
+constexpr int kJpegQuality = 90;
+
+void writeJpeg(const std::filesystem::path& file, const QImage& picture)
+{
+    if (!picture.save(QString::fromStdString(file.string()), "JPEG", kJpegQuality))
+        throw std::runtime_error("cannot write " + file.string());
+}
+
+} // namespace
+
+void writeMediaSet(const std::filesystem::path& folder)
+{
+    std::filesystem::create_directories(folder);
+    Fonts::load();
+
+    writeGif(folder / kKeyboardFile, keyboardPicture());
+    writeJpeg(folder / kSaxophoneLeftFile, saxophonePicture(WindowSide::Left));
+    writeJpeg(folder / kSaxophoneRightFile, saxophonePicture(WindowSide::Right));
+    writeJpeg(folder / kIntroFile, introPicture());
+
+    for (std::size_t note = 0; note < media::kNoteFiles.size(); ++note) {
+        const media::NoteFiles& files = media::kNoteFiles[note];
+        writeJpeg(folder / files.pictureFile, notePicture(note));
+        writeMp3(folder / files.soundFile, synthesizeTone(soundingFrequencyOf(note)), kSampleRate);
+    }
+}
+
+} // namespace tolvane::mediagen
