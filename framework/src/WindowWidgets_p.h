@@ -8,6 +8,8 @@
 
 #include "framework/Window.h"
 
+#include "NativeWidget_p.h"
+
 #include <QMainWindow>
 #include <QSize>
 #include <QWidget>
@@ -57,6 +59,12 @@ private:
 
     Window* m_window;
     QSize m_contentSize;
+};
+
+// What a constructed window holds of Qt.
+struct Window::Native {
+    NativeWidget<WindowFrame> frame;
+    WindowContent* content = nullptr; // the frame's central widget, owned by it
 };
 
 } // namespace fw
