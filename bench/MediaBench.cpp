@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 

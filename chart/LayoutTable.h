@@ -83,10 +83,6 @@ struct Rect {
     std::int32_t left, top, width, height;
     constexpr std::int32_t right() const { return left + width; }
     constexpr std::int32_t bottom() const { return top + height; }
-    constexpr bool contains(std::int32_t x, std::int32_t y) const
-    {
-        return x >= left && x < right() && y >= top && y < bottom();
-    }
 };
 
 // One control as plain data, for code that walks the controls (the encoder

@@ -27,15 +27,10 @@ namespace tolvane::chart {
 
 inline constexpr std::size_t kMenuItemCount = 11;
 
-struct MenuItemAccessor {
-    std::string_view name;
-    std::string_view resultClass;
+inline constexpr std::array<std::string_view, kMenuItemCount> kMenuItemNames{
+#define TOLVANE_MENU_ITEM_NAME(name, resultClass) #name,
+    TOLVANE_FOR_EACH_MENU_ITEM(TOLVANE_MENU_ITEM_NAME)
+#undef TOLVANE_MENU_ITEM_NAME
 };
-
-inline constexpr std::array<MenuItemAccessor, kMenuItemCount> kMenuItems{{
-#define TOLVANE_MENU_ITEM_ROW(name, resultClass) {#name, #resultClass},
-    TOLVANE_FOR_EACH_MENU_ITEM(TOLVANE_MENU_ITEM_ROW)
-#undef TOLVANE_MENU_ITEM_ROW
-}};
 
 } // namespace tolvane::chart

@@ -167,21 +167,4 @@ constexpr std::string_view textOf(const ListEntry& entry, const ControlLayout* c
     return entry.source == ValueSource::Name ? control->name : entry.text;
 }
 
-// The encoded length of a list, for the checks that the lists come out at
-// the sizes the reader is given.
-constexpr std::size_t encodedLength(std::span<const ListEntry> entries, const ControlLayout* control)
-{
-    std::size_t length = 0;
-    for (const ListEntry& entry : entries) {
-        length += entry.key.size() + 1;
-        switch (entry.type) {
-        case ValueType::Int32: length += 4; break;
-        case ValueType::Boolean: length += 1; break;
-        case ValueType::Color: length += 3; break;
-        case ValueType::String: length += 4 + textOf(entry, control).size(); break;
-        }
-    }
-    return length;
-}
-
 } // namespace tolvane::chart

@@ -3,7 +3,6 @@
 #include "chart/PropertyListEncoder.h"
 #include "chart/PropertyListEntries.h"
 
-#include <algorithm>
 #include <array>
 
 namespace tolvane::chart {
@@ -12,15 +11,6 @@ namespace {
 static_assert(kWindowEntries.size() == 21);
 static_assert(kImageWellEntries.size() == 18);
 static_assert(kLabelEntries.size() == 29);
-
-// The sizes the lists must come out at: the window's is 267 bytes and its
-// title, an image well's 203 and its name, a label's 349 and its name.
-static_assert(encodedLength(kWindowEntries, nullptr) == 267 + kWindowTitle.size());
-static_assert(encodedLength(kWindowEntries, nullptr) == 274);
-static_assert(std::all_of(kControls.begin(), kControls.end(), [](const ControlLayout& control) {
-    std::size_t fixed = control.kind == ControlKind::ImageWell ? 203 : 349;
-    return encodedLength(entriesOf(control.kind), &control) == fixed + control.name.size();
-}));
 
 std::string encode(std::span<const ListEntry> entries, const ControlLayout* control)
 {

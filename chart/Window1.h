@@ -35,8 +35,10 @@ public:
     static void Layout(fw::Window* window);
     static void CreateControls(fw::Window* window);
     // The two halves of CreateControls: creation positions 1-30 and 31-52.
-    static void _CreateControls0(Window1* window);
-    static void _CreateControls1(Window1* window);
+    // They take the window as the events do, so that all four share one
+    // signature and one reflection invoker.
+    static void _CreateControls0(fw::Window* window);
+    static void _CreateControls1(fw::Window* window);
 
     // One accessor per control, named after it: a fresh look-up by name.
 #define TOLVANE_WELL_ACCESSOR(name, left, top, width, height, tabIndex, picture, handler) \

@@ -18,11 +18,9 @@ namespace tolvane {
 namespace {
 
 // The picture each image well shows when the window opens, by creation
-// index; nil for the labels.
-using PictureAtOpen = fw::Ref<fw::Picture> (*)();
-constexpr std::array<PictureAtOpen, chart::kControlCount> kPicturesAtOpen{{
-#define TOLVANE_WELL_PICTURE(name, left, top, width, height, tabIndex, picture, handler) \
-    [] { return media::picture(); },
+// index; none for the labels.
+constexpr std::array<media::PictureAccessor*, chart::kControlCount> kPicturesAtOpen{{
+#define TOLVANE_WELL_PICTURE(name, left, top, width, height, tabIndex, picture, handler) &media::picture,
 #define TOLVANE_LABEL_PICTURE(name, left, top, width, height, tabIndex, handler, picture, sound) nullptr,
     TOLVANE_FOR_EACH_CONTROL(TOLVANE_WELL_PICTURE, TOLVANE_LABEL_PICTURE)
 #undef TOLVANE_WELL_PICTURE
@@ -36,7 +34,7 @@ constexpr std::int32_t kFontUnitsDefault = 0;
 // on as it comes (nil too), a label its font unit.
 void prepare(fw::ImageWell* well, std::size_t index)
 {
-    fw::Ref<fw::Picture> picture = kPicturesAtOpen[index]();
+    fw::Ref<fw::Picture> picture = (*kPicturesAtOpen[index])();
     fw::ImageWell::Image_Set(well, 0, picture.get());
 }
 
@@ -46,7 +44,7 @@ void prepare(fw::Label* label, std::size_t)
 }
 
 template<typename ControlClass>
-void bindHandler(Window1* window, ControlClass* control, std::size_t handlerPlace)
+void bindHandler(fw::Window* window, ControlClass* control, std::size_t handlerPlace)
 {
     using Glue = EventGlue<ControlClass>;
     typename Glue::Handler* handler =
@@ -61,16 +59,16 @@ void bindHandler(Window1* window, ControlClass* control, std::size_t handlerPlac
 // Every step after the registration looks the control up afresh: from then
 // on only the window holds it.
 template<typename ControlClass>
-void createControl(Window1* window, std::size_t index)
+void createControl(fw::Window* window, std::size_t index)
 {
     const fw::String name(chart::kControls[index].name);
-    fw::Window* base = window;
     {
-        fw::Ref<fw::Control> made = fw::call(base, fw::WindowSlot::__New, &ControlClass::__Lookup());
+        fw::Ref<fw::Control> made = fw::call(window, fw::WindowSlot::__New, &ControlClass::__Lookup());
         fw::Ref<ControlClass> control = fw::RuntimeCheckCast<ControlClass>(made.get());
+        // Label and ImageWell construct through RectControl's place.
         fw::RectControl* constructed = control.get();
         fw::call(constructed, fw::RectControlSlot::Constructor);
-        fw::call(base, fw::WindowSlot::_AddControl, name, control.get());
+        fw::call(window, fw::WindowSlot::_AddControl, name, control.get());
     }
     {
         fw::Ref<ControlClass> control = controlNamed<ControlClass>(window, name);
@@ -86,8 +84,19 @@ void createControl(Window1* window, std::size_t index)
     }
 }
 
-void createControls(Window1* window, std::size_t first, std::size_t end)
+// The creation routines take the window as the framework's events give it;
+// they read Window1's own places of its class table, which a window of
+// another class does not have, so they verify the class first.
+fw::Ref<Window1> asChartWindow(fw::Window* window)
 {
+    fw::Ref<Window1> chartWindow = fw::RuntimeCheckCast<Window1>(window);
+    fw::requireObject(chartWindow);
+    return chartWindow;
+}
+
+void createControls(fw::Window* window, std::size_t first, std::size_t end)
+{
+    asChartWindow(window);
     for (std::size_t index = first; index < end; ++index) {
         if (chart::kControls[index].kind == chart::ControlKind::ImageWell)
             createControl<fw::ImageWell>(window, index);
@@ -125,17 +134,17 @@ void Window1::Layout(fw::Window* window)
 
 void Window1::CreateControls(fw::Window* window)
 {
-    fw::Ref<Window1> self = fw::RuntimeCheckCast<Window1>(window);
-    fw::call(self.get(), Window1Slot::_CreateControls0);
-    fw::call(self.get(), Window1Slot::_CreateControls1);
+    asChartWindow(window);
+    fw::call(window, Window1Slot::_CreateControls0);
+    fw::call(window, Window1Slot::_CreateControls1);
 }
 
-void Window1::_CreateControls0(Window1* window)
+void Window1::_CreateControls0(fw::Window* window)
 {
     createControls(window, 0, chart::kFirstBatchSize);
 }
 
-void Window1::_CreateControls1(Window1* window)
+void Window1::_CreateControls1(fw::Window* window)
 {
     createControls(window, chart::kFirstBatchSize, chart::kControlCount);
 }

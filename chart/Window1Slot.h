@@ -56,8 +56,8 @@ inline constexpr std::array<std::string_view, OwnOperationCount> kOwnOperations 
         if (!control.handler.empty())
             names[next++] = control.handler;
     }
-    for (const chart::MenuItemAccessor& item : chart::kMenuItems)
-        names[next++] = item.name;
+    for (std::string_view item : chart::kMenuItemNames)
+        names[next++] = item;
     return names;
 }();
 
@@ -88,8 +88,8 @@ constexpr std::size_t placeOf(std::string_view name)
 
 inline constexpr fw::Slot<void(fw::Window*)> Layout{placeOf("Layout")};
 inline constexpr fw::Slot<void(fw::Window*)> CreateControls{placeOf("CreateControls")};
-inline constexpr fw::Slot<void(Window1*)> _CreateControls0{placeOf("_CreateControls0")};
-inline constexpr fw::Slot<void(Window1*)> _CreateControls1{placeOf("_CreateControls1")};
+inline constexpr fw::Slot<void(fw::Window*)> _CreateControls0{placeOf("_CreateControls0")};
+inline constexpr fw::Slot<void(fw::Window*)> _CreateControls1{placeOf("_CreateControls1")};
 
 #define TOLVANE_WELL_SLOTS(name, left, top, width, height, tabIndex, picture, handler) \
     inline constexpr fw::Slot<fw::Ref<fw::ImageWell>(Window1*)> name{placeOf(#name)}; \

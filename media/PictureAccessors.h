@@ -5,17 +5,11 @@
 #pragma once
 
 #include "media/NoteTable.h"
+#include "media/OtherPictureTable.h"
 #include "media/PictureAccessor.h"
 
 #include <array>
 #include <cstddef>
-
-// X(accessor, file) for the pictures of the window that are not notes.
-#define TOLVANE_FOR_EACH_OTHER_PICTURE(X) \
-    X(AA_Keyboard, "AA_Keyboard.gif") \
-    X(saxleft,     "saxleft.jpg") \
-    X(saxright,    "saxright.jpg") \
-    X(intro,       "intro.jpg")
 
 namespace tolvane::media {
 
@@ -27,7 +21,6 @@ TOLVANE_FOR_EACH_NOTE(TOLVANE_DECLARE_NOTE_PICTURE)
 TOLVANE_FOR_EACH_OTHER_PICTURE(TOLVANE_DECLARE_OTHER_PICTURE)
 #undef TOLVANE_DECLARE_OTHER_PICTURE
 
-inline constexpr std::size_t kOtherPictureCount = 4;
 inline constexpr std::size_t kPictureAccessorCount = kNoteCount + kOtherPictureCount;
 static_assert(kPictureAccessorCount == 52);
 

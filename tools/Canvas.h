@@ -36,4 +36,9 @@ private:
 // The colour a given part of the way from one colour to another (0 to 1).
 QColor blend(QColor from, QColor to, double amount);
 
+// The colours the pictures share: the ink of the notation and the fingering
+// charts, and the gold of the title on the keyboard and the opening picture.
+inline constexpr QColor kInk(0x1c, 0x1c, 0x1c);
+inline constexpr QColor kGold(0xe3, 0xb9, 0x5c);
+
 } // namespace tolvane::mediagen

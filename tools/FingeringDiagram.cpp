@@ -1,5 +1,6 @@
 #include "tools/FingeringDiagram.h"
 
+#include "tools/Canvas.h"
 #include "tools/Fonts.h"
 
 #include <QPen>
@@ -47,7 +48,7 @@ constexpr std::array<KeyDrawing, kSaxKeyCount> kKeys{{
     {SaxKey::LowC, Shape::Lever, {184, 361, 32, 17}, "C"},
 }};
 
-// The table is looked up by key, so its rows follow the keys' order.
+// Every key is drawn once: the rows follow the keys' order.
 constexpr bool rowsFollowTheKeys()
 {
     for (std::size_t i = 0; i < kKeys.size(); ++i) {
@@ -58,7 +59,6 @@ constexpr bool rowsFollowTheKeys()
 }
 static_assert(rowsFollowTheKeys());
 
-const QColor kInk(0x1c, 0x1c, 0x1c);
 const QColor kOpenKey(0xff, 0xff, 0xff);
 const QColor kOpenLabel(0x70, 0x70, 0x70);
 const QColor kBody(0xec, 0xe8, 0xdc);
@@ -91,12 +91,7 @@ void drawKey(QPainter& painter, const KeyDrawing& drawing, bool pressed)
 
 } // namespace
 
-QRectF FingeringDiagram::keyRect(SaxKey key)
-{
-    return kKeys[static_cast<std::size_t>(key)].rect;
-}
-
-void FingeringDiagram::draw(QPainter& painter, QPointF topLeft, KeySet pressed)
+void drawFingeringDiagram(QPainter& painter, QPointF topLeft, KeySet pressed)
 {
     painter.save();
     painter.translate(topLeft);

@@ -11,14 +11,8 @@
 
 namespace tolvane::mediagen {
 
-class FingeringDiagram {
-public:
-    static constexpr QSizeF kSize{300, 390};
+inline constexpr QSizeF kFingeringDiagramSize{300, 390};
 
-    // The key's outline, in the diagram's own coordinates (0,0 at its top left).
-    static QRectF keyRect(SaxKey key);
-
-    static void draw(QPainter& painter, QPointF topLeft, KeySet pressed);
-};
+void drawFingeringDiagram(QPainter& painter, QPointF topLeft, KeySet pressed);
 
 } // namespace tolvane::mediagen

@@ -52,27 +52,17 @@ public:
     }
 
     constexpr bool contains(SaxKey key) const { return (m_bits & bitOf(key)) != 0; }
-    constexpr bool empty() const { return m_bits == 0; }
-    constexpr std::size_t size() const
-    {
-        std::size_t count = 0;
-        for (std::uint32_t bits = m_bits; bits != 0; bits &= bits - 1)
-            ++count;
-        return count;
-    }
 
-    constexpr KeySet operator|(KeySet other) const { return fromBits(m_bits | other.m_bits); }
-    constexpr KeySet operator-(KeySet other) const { return fromBits(m_bits & ~other.m_bits); }
+    constexpr KeySet operator|(KeySet other) const
+    {
+        KeySet both = *this;
+        both.m_bits |= other.m_bits;
+        return both;
+    }
     constexpr bool operator==(const KeySet&) const = default;
 
 private:
     static constexpr std::uint32_t bitOf(SaxKey key) { return std::uint32_t{1} << static_cast<unsigned>(key); }
-    static constexpr KeySet fromBits(std::uint32_t bits)
-    {
-        KeySet set;
-        set.m_bits = bits;
-        return set;
-    }
 
     std::uint32_t m_bits = 0;
 };
@@ -80,8 +70,6 @@ static_assert(kSaxKeyCount <= 32, "a key set holds one bit per key");
 
 // Notes are counted as in the note table: 0 is written B♭3, 32 written F♯6.
 inline constexpr std::size_t kNormalRangeNoteCount = 33;
-
-constexpr bool isAltissimo(std::size_t noteIndex) { return noteIndex >= kNormalRangeNoteCount; }
 
 // The standard fingering of a note of the normal range; none for the altissimo.
 std::optional<KeySet> fingeringOf(std::size_t noteIndex);

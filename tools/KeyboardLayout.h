@@ -26,6 +26,11 @@ struct KeyboardKey {
 inline constexpr std::size_t kWhiteKeyCount = 28;
 inline constexpr std::size_t kBlackKeyCount = 20;
 
+// How far the keys reach beyond their labels.
+inline constexpr std::int32_t kKeyboardMargin = 6;
+inline constexpr std::int32_t kKeyTopMargin = 6;
+inline constexpr std::int32_t kBlackKeyOverhang = 3;
+
 namespace keyboard_detail {
 
 constexpr std::size_t noteIndexOf(std::string_view pictureAccessor)
@@ -43,86 +48,79 @@ constexpr bool isFlatOrSharp(std::size_t noteIndex)
     return pitch.ends_with("flat") || pitch.ends_with("sharp");
 }
 
-struct KeyLabel {
-    chart::Rect rect;
-    std::size_t noteIndex;
-    bool black;
-};
-
-// The labels with their notes, looked up once.
-constexpr std::array<KeyLabel, chart::kLabelCount> keyLabels()
+// Each label with its note and its key's colour, in the layout's order; the
+// keys' rectangles are placed from these.
+constexpr std::array<KeyboardKey, chart::kLabelCount> unplacedKeys()
 {
-    std::array<KeyLabel, chart::kLabelCount> labels{};
+    std::array<KeyboardKey, chart::kLabelCount> keys{};
     std::size_t count = 0;
     for (const chart::ControlLayout& control : chart::kControls) {
         if (control.kind != chart::ControlKind::Label)
             continue;
         const std::size_t note = noteIndexOf(control.pictureAccessor);
-        labels[count++] = {control.rect, note, isFlatOrSharp(note)};
+        keys[count++] = {{}, isFlatOrSharp(note), note, control.rect};
     }
-    return labels;
+    return keys;
 }
 
-inline constexpr std::array<KeyLabel, chart::kLabelCount> kKeyLabels = keyLabels();
+inline constexpr std::array<KeyboardKey, chart::kLabelCount> kUnplacedKeys = unplacedKeys();
 
-template <typename Select, typename Measure>
-constexpr std::int32_t extremeOverLabels(Select select, Measure measure, bool largest)
+struct LabelBounds {
+    std::int32_t left = INT32_MAX;
+    std::int32_t right = INT32_MIN;
+    std::int32_t top = INT32_MAX;
+    std::int32_t bottom = INT32_MIN;
+    std::int32_t blackBottom = INT32_MIN;
+};
+
+constexpr LabelBounds labelBounds()
 {
-    std::int32_t extreme = largest ? INT32_MIN : INT32_MAX;
-    for (const KeyLabel& label : kKeyLabels) {
-        if (select(label))
-            extreme = largest ? std::max(extreme, measure(label.rect)) : std::min(extreme, measure(label.rect));
+    LabelBounds bounds;
+    for (const KeyboardKey& key : kUnplacedKeys) {
+        bounds.left = std::min(bounds.left, key.label.left);
+        bounds.right = std::max(bounds.right, key.label.right());
+        bounds.top = std::min(bounds.top, key.label.top);
+        bounds.bottom = std::max(bounds.bottom, key.label.bottom());
+        if (key.black)
+            bounds.blackBottom = std::max(bounds.blackBottom, key.label.bottom());
     }
-    return extreme;
+    return bounds;
 }
 
-constexpr auto kAnyLabel = [](const KeyLabel&) { return true; };
-constexpr auto kBlackLabel = [](const KeyLabel& label) { return label.black; };
-constexpr auto kLeft = [](const chart::Rect& r) { return r.left; };
-constexpr auto kRight = [](const chart::Rect& r) { return r.right(); };
-constexpr auto kTop = [](const chart::Rect& r) { return r.top; };
-constexpr auto kBottom = [](const chart::Rect& r) { return r.bottom(); };
+inline constexpr LabelBounds kLabelBounds = labelBounds();
 
 } // namespace keyboard_detail
 
-// The keyboard's frame: how far the keys reach beyond their labels.
-inline constexpr std::int32_t kKeyboardMargin = 6;
-inline constexpr std::int32_t kKeyTopMargin = 6;
-inline constexpr std::int32_t kBlackKeyOverhang = 3;
-
-inline constexpr std::int32_t kKeysLeft =
-    keyboard_detail::extremeOverLabels(keyboard_detail::kAnyLabel, keyboard_detail::kLeft, false) - kKeyboardMargin;
-inline constexpr std::int32_t kKeysRight =
-    keyboard_detail::extremeOverLabels(keyboard_detail::kAnyLabel, keyboard_detail::kRight, true) + kKeyboardMargin;
-inline constexpr std::int32_t kKeysTop =
-    keyboard_detail::extremeOverLabels(keyboard_detail::kAnyLabel, keyboard_detail::kTop, false) - kKeyTopMargin;
-inline constexpr std::int32_t kWhiteKeysBottom =
-    keyboard_detail::extremeOverLabels(keyboard_detail::kAnyLabel, keyboard_detail::kBottom, true) + kKeyboardMargin;
-inline constexpr std::int32_t kBlackKeysBottom =
-    keyboard_detail::extremeOverLabels(keyboard_detail::kBlackLabel, keyboard_detail::kBottom, true) + 1;
+inline constexpr std::int32_t kKeysLeft = keyboard_detail::kLabelBounds.left - kKeyboardMargin;
+inline constexpr std::int32_t kKeysRight = keyboard_detail::kLabelBounds.right + kKeyboardMargin;
+inline constexpr std::int32_t kKeysTop = keyboard_detail::kLabelBounds.top - kKeyTopMargin;
+inline constexpr std::int32_t kWhiteKeysBottom = keyboard_detail::kLabelBounds.bottom + kKeyboardMargin;
+inline constexpr std::int32_t kBlackKeysBottom = keyboard_detail::kLabelBounds.blackBottom + 1;
 
 // The keys in the order of the layout table's labels.
 constexpr std::array<KeyboardKey, chart::kLabelCount> keyboardKeys()
 {
-    using namespace keyboard_detail;
-    std::array<KeyboardKey, chart::kLabelCount> keys{};
-    for (std::size_t index = 0; index < kKeyLabels.size(); ++index) {
-        const chart::Rect label = kKeyLabels[index].rect;
-        const std::size_t note = kKeyLabels[index].noteIndex;
-        if (kKeyLabels[index].black) {
-            keys[index] = {{label.left - kBlackKeyOverhang, kKeysTop, label.width + 2 * kBlackKeyOverhang,
-                            kBlackKeysBottom - kKeysTop},
-                           true, note, label};
+    std::array<KeyboardKey, chart::kLabelCount> keys = keyboard_detail::kUnplacedKeys;
+    for (KeyboardKey& key : keys) {
+        const chart::Rect label = key.label;
+        if (key.black) {
+            key.rect = {label.left - kBlackKeyOverhang, kKeysTop, label.width + 2 * kBlackKeyOverhang,
+                        kBlackKeysBottom - kKeysTop};
             continue;
         }
-        // White keys meet halfway across the gap to the neighbouring white label.
-        const std::int32_t leftNeighbour = extremeOverLabels(
-            [&](const KeyLabel& other) { return !other.black && other.rect.right() <= label.left; }, kRight, true);
-        const std::int32_t rightNeighbour = extremeOverLabels(
-            [&](const KeyLabel& other) { return !other.black && other.rect.left >= label.right(); }, kLeft, false);
-        const std::int32_t left = leftNeighbour == INT32_MIN ? kKeysLeft : (leftNeighbour + label.left) / 2;
-        const std::int32_t right = rightNeighbour == INT32_MAX ? kKeysRight : (label.right() + rightNeighbour) / 2;
-        keys[index] = {{left, kKeysTop, right - left, kWhiteKeysBottom - kKeysTop}, false, note, label};
+        // A white key meets its white neighbours halfway across the gaps to
+        // their labels.
+        std::int32_t left = kKeysLeft;
+        std::int32_t right = kKeysRight;
+        for (const KeyboardKey& other : keyboard_detail::kUnplacedKeys) {
+            if (other.black)
+                continue;
+            if (other.label.right() <= label.left)
+                left = std::max(left, (other.label.right() + label.left) / 2);
+            if (other.label.left >= label.right())
+                right = std::min(right, (label.right() + other.label.left) / 2);
+        }
+        key.rect = {left, kKeysTop, right - left, kWhiteKeysBottom - kKeysTop};
     }
     return keys;
 }

@@ -23,7 +23,6 @@ const QColor kKeyGap(0x6b, 0x63, 0x58);
 const QColor kEbony(0x14, 0x14, 0x14);
 const QColor kEbonyShine(0x3c, 0x3c, 0x3c);
 const QColor kEbonyLip(0x28, 0x28, 0x28);
-const QColor kGold(0xe3, 0xb9, 0x5c);
 const QColor kCream(0xe9, 0xdc, 0xc0);
 
 constexpr int kLipHeight = 6;
@@ -118,14 +117,14 @@ void drawTitle(Canvas& canvas)
 
 } // namespace
 
-IndexedImage keyboardPicture()
+QImage keyboardPicture()
 {
     Canvas canvas(QSize(kKeyboardWellRect.width, kKeyboardWellRect.height), kWood);
     drawFrame(canvas);
     drawKeys(canvas.painter());
     drawRegisterNames(canvas);
     drawTitle(canvas);
-    return IndexedImage::fromImage(canvas.finish(), palette());
+    return canvas.finish().convertToFormat(QImage::Format_Indexed8, palette());
 }
 
 } // namespace tolvane::mediagen

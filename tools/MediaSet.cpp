@@ -1,6 +1,7 @@
 #include "tools/MediaSet.h"
 
 #include "media/NoteTable.h"
+#include "media/OtherPictureTable.h"
 #include "tools/Fonts.h"
 #include "tools/GifWriter.h"
 #include "tools/IntroPicture.h"
@@ -34,10 +35,11 @@ void writeMediaSet(const std::filesystem::path& folder)
     std::filesystem::create_directories(folder);
     Fonts::load();
 
-    writeGif(folder / kKeyboardFile, keyboardPicture());
-    writeJpeg(folder / kSaxophoneLeftFile, saxophonePicture(WindowSide::Left));
-    writeJpeg(folder / kSaxophoneRightFile, saxophonePicture(WindowSide::Right));
-    writeJpeg(folder / kIntroFile, introPicture());
+    using media::otherPictureFileOf;
+    writeGif(folder / otherPictureFileOf("AA_Keyboard"), keyboardPicture());
+    writeJpeg(folder / otherPictureFileOf("saxleft"), saxophonePicture(WindowSide::Left));
+    writeJpeg(folder / otherPictureFileOf("saxright"), saxophonePicture(WindowSide::Right));
+    writeJpeg(folder / otherPictureFileOf("intro"), introPicture());
 
     for (std::size_t note = 0; note < media::kNoteFiles.size(); ++note) {
         const media::NoteFiles& files = media::kNoteFiles[note];

@@ -1,15 +1,14 @@
 #include "tools/Mp3Writer.h"
 
-#include "tools/FileBytes.h"
-
 #include <lame/lame.h>
 
 #include <algorithm>
-#include <climits>
+#include <fstream>
 #include <memory>
 #include <stdexcept>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 namespace tolvane::mediagen {
 namespace {
@@ -26,12 +25,8 @@ struct LameCloser {
     throw std::runtime_error(std::string("MP3 encoding failed: ") + what + " (" + std::to_string(code) + ")");
 }
 
-} // namespace
-
-std::vector<unsigned char> encodeMp3(std::span<const std::int16_t> samples, int sampleRate)
+std::vector<unsigned char> encode(std::span<const std::int16_t> samples, int sampleRate)
 {
-    if (samples.size() > INT_MAX / 2)
-        throw std::invalid_argument("too many samples for one MP3 stream");
     std::unique_ptr<lame_global_flags, LameCloser> lame(lame_init());
     if (!lame)
         throw std::runtime_error("cannot start the MP3 encoder");
@@ -47,13 +42,12 @@ std::vector<unsigned char> encodeMp3(std::span<const std::int16_t> samples, int 
         fail("settings", code);
 
     // LAME's own bound for the worst case: 1.25 times the samples plus 7200.
-    const int sampleCount = static_cast<int>(samples.size());
     std::vector<unsigned char> stream(samples.size() + samples.size() / 4 + 7200);
     // LAME takes non-const buffers but only reads them; a mono stream reads the left.
     static_assert(std::is_same_v<std::int16_t, short>);
     short* pcm = const_cast<short*>(samples.data());
-    const int encoded =
-        lame_encode_buffer(lame.get(), pcm, pcm, sampleCount, stream.data(), static_cast<int>(stream.size()));
+    const int encoded = lame_encode_buffer(lame.get(), pcm, pcm, static_cast<int>(samples.size()), stream.data(),
+                                           static_cast<int>(stream.size()));
     if (encoded < 0)
         fail("samples", encoded);
     const int flushed = lame_encode_flush(lame.get(), stream.data() + encoded, static_cast<int>(stream.size()) - encoded);
@@ -69,9 +63,16 @@ std::vector<unsigned char> encodeMp3(std::span<const std::int16_t> samples, int 
     return stream;
 }
 
+} // namespace
+
 void writeMp3(const std::filesystem::path& file, std::span<const std::int16_t> samples, int sampleRate)
 {
-    writeFileBytes(file, encodeMp3(samples, sampleRate));
+    const std::vector<unsigned char> stream = encode(samples, sampleRate);
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(stream.data()), static_cast<std::streamsize>(stream.size()));
+    out.close();
+    if (!out)
+        throw std::runtime_error("cannot write " + file.string());
 }
 
 } // namespace tolvane::mediagen

@@ -17,7 +17,6 @@ namespace tolvane::mediagen {
 namespace {
 
 const QColor kPaper(0xfb, 0xfa, 0xf6);
-const QColor kInk(0x1c, 0x1c, 0x1c);
 const QColor kQuietInk(0x4a, 0x4a, 0x4a);
 
 constexpr double kBandHeight = 104;
@@ -83,8 +82,8 @@ QImage notePicture(std::size_t noteIndex)
     Staff(kStaffBox).draw(canvas.painter(), writtenPitchOf(noteIndex));
 
     if (const std::optional<KeySet> fingering = fingeringOf(noteIndex)) {
-        const double left = (canvas.bounds().width() - FingeringDiagram::kSize.width()) / 2;
-        FingeringDiagram::draw(canvas.painter(), QPointF(left, kDiagramTop), *fingering);
+        const double left = (canvas.bounds().width() - kFingeringDiagramSize.width()) / 2;
+        drawFingeringDiagram(canvas.painter(), QPointF(left, kDiagramTop), *fingering);
     } else {
         drawAltissimo(canvas, noteIndex);
     }

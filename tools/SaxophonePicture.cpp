@@ -154,7 +154,7 @@ void drawKeys(QPainter& painter, const TubeSection& body)
 
 QImage saxophonePicture(WindowSide side)
 {
-    const chart::Rect well = wellShowing(side == WindowSide::Left ? "saxleft" : "saxright");
+    const chart::Rect well = side == WindowSide::Left ? wellShowing("saxleft") : wellShowing("saxright");
     Canvas canvas(QSize(well.width, well.height), kBackdropEdge);
     QPainter& painter = canvas.painter();
     const QRectF bounds = canvas.bounds();

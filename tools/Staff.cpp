@@ -1,5 +1,6 @@
 #include "tools/Staff.h"
 
+#include "tools/Canvas.h"
 #include "tools/Fonts.h"
 #include "tools/TrebleClef.h"
 
@@ -25,8 +26,6 @@ int ledgerLinesAt(int position)
         return -(-position / 2);
     return 0;
 }
-
-const QColor kInk(0x1c, 0x1c, 0x1c);
 
 // Room the notes need beyond the staff, in line spacings: above the top line
 // four ledger lines, half a note head and an "8va" sign; below the bottom

@@ -28,10 +28,8 @@ public:
 
     void draw(QPainter& painter, const WrittenPitch& pitch) const;
 
-    // The centre of the note head for a placement, for those who draw around it.
-    QPointF noteCentre(const StaffPlacement& placement) const;
-
 private:
+    QPointF noteCentre(const StaffPlacement& placement) const;
     double yOfPosition(int position) const;
     void drawLines(QPainter& painter) const;
     void drawClef(QPainter& painter) const;

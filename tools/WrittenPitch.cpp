@@ -9,6 +9,11 @@
 namespace tolvane::mediagen {
 namespace {
 
+constexpr int kFirstWrittenMidiNote = 58; // B♭3
+constexpr int kTranspositionSemitones = -9;
+constexpr double kConcertA = 440.0;
+constexpr int kConcertAMidiNote = 69;
+
 struct Spelling {
     Letter letter;
     Accidental accidental;
@@ -57,6 +62,11 @@ std::string letterAndSign(const WrittenPitch& pitch)
     return text;
 }
 
+int soundingMidiNoteOf(std::size_t noteIndex)
+{
+    return kFirstWrittenMidiNote + static_cast<int>(noteIndex) + kTranspositionSemitones;
+}
+
 } // namespace
 
 WrittenPitch writtenPitchOf(std::size_t noteIndex)
@@ -65,17 +75,12 @@ WrittenPitch writtenPitchOf(std::size_t noteIndex)
     const int midiNote = kFirstWrittenMidiNote + static_cast<int>(noteIndex);
     // The octave is the natural letter's: C♭ and B♯ never occur here.
     const int naturalNote = midiNote - static_cast<int>(spelling.accidental);
-    return {spelling.letter, spelling.accidental, naturalNote / 12 - 1, midiNote};
-}
-
-int soundingMidiNoteOf(std::size_t noteIndex)
-{
-    return writtenPitchOf(noteIndex).midiNote + kTranspositionSemitones;
+    return {spelling.letter, spelling.accidental, naturalNote / 12 - 1};
 }
 
 double soundingFrequencyOf(std::size_t noteIndex)
 {
-    return kConcertA * std::exp2((soundingMidiNoteOf(noteIndex) - 69) / 12.0);
+    return kConcertA * std::exp2((soundingMidiNoteOf(noteIndex) - kConcertAMidiNote) / 12.0);
 }
 
 std::string displayNameOf(std::size_t noteIndex)

@@ -15,19 +15,14 @@ enum class Accidental { Flat = -1, Natural = 0, Sharp = 1 };
 struct WrittenPitch {
     Letter letter;
     Accidental accidental;
-    int octave;    // scientific: middle C is C4
-    int midiNote;  // middle C is 60
+    int octave; // scientific: middle C is C4
 
     // Steps of the diatonic scale from C0, the height of the note on a staff.
     int diatonicStep() const { return octave * 7 + static_cast<int>(letter); }
 };
 
-inline constexpr int kFirstWrittenMidiNote = 58; // B♭3
-inline constexpr int kTranspositionSemitones = -9;
-inline constexpr double kConcertA = 440.0;
-
 WrittenPitch writtenPitchOf(std::size_t noteIndex);
-int soundingMidiNoteOf(std::size_t noteIndex);
+// In hertz, at concert pitch A4 = 440 Hz.
 double soundingFrequencyOf(std::size_t noteIndex);
 
 // "Middle C♯": the register's name and the written pitch's letter.

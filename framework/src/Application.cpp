@@ -5,16 +5,19 @@
 #include "framework/Picture.h"
 #include "framework/Sound.h"
 
+#include "CheckedSelf_p.h"
 #include "NativeMembers_p.h"
 #include "QtText_p.h"
+#include "RaiseEvent_p.h"
+#include "RuntimeState_p.h"
 
 #include <QApplication>
 #include <QEventLoop>
 #include <QScreen>
-#include <QStyleHints>
 #include <QThread>
 #include <QWidget>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -23,141 +26,115 @@ namespace fw {
 using MenuHandler = bool (*)(Application*);
 
 struct Application::State {
-    ~State() { QObject::disconnect(activation); }
-
     Ref<MenuBar> menuBar;
     std::vector<std::pair<String, Operation>> menuHandlers;
     QMetaObject::Connection activation;
 };
 
 namespace {
-// The GUI application, nil before the framework's initialisation: the
-// properties that read or set its settings do nothing without it.
-QApplication* guiApplication()
-{
-    return qobject_cast<QApplication*>(QCoreApplication::instance());
-}
-
+// The properties besides the menu bar are settings of the process, which Qt
+// keeps whichever application object asks; the object is not consulted.
+// Before the GUI application exists Qt answers them with its defaults.
+using i4 = std::int32_t;
+bool AutoQuit_Get(Application*, i4) { return QGuiApplication::quitOnLastWindowClosed(); }
+void AutoQuit_Set(Application*, i4, bool quit) { QGuiApplication::setQuitOnLastWindowClosed(quit); }
+String ApplicationName_Get(Application*, i4) { return fromQString(QCoreApplication::applicationName()); }
+void ApplicationName_Set(Application*, i4, String name) { QCoreApplication::setApplicationName(toQString(name)); }
+String DisplayName_Get(Application*, i4) { return fromQString(QGuiApplication::applicationDisplayName()); }
+void DisplayName_Set(Application*, i4, String name) { QGuiApplication::setApplicationDisplayName(toQString(name)); }
+String Version_Get(Application*, i4) { return fromQString(QCoreApplication::applicationVersion()); }
+void Version_Set(Application*, i4, String version) { QCoreApplication::setApplicationVersion(toQString(version)); }
+i4 DoubleClickInterval_Get(Application*, i4) { return QApplication::doubleClickInterval(); }
+void DoubleClickInterval_Set(Application*, i4, i4 ms) { QApplication::setDoubleClickInterval(ms); }
+i4 KeyboardInputInterval_Get(Application*, i4) { return QApplication::keyboardInputInterval(); }
+void KeyboardInputInterval_Set(Application*, i4, i4 ms) { QApplication::setKeyboardInputInterval(ms); }
+i4 CursorFlashTime_Get(Application*, i4) { return QApplication::cursorFlashTime(); }
+void CursorFlashTime_Set(Application*, i4, i4 ms) { QApplication::setCursorFlashTime(ms); }
+i4 WheelScrollLines_Get(Application*, i4) { return QApplication::wheelScrollLines(); }
+void WheelScrollLines_Set(Application*, i4, i4 lines) { QApplication::setWheelScrollLines(lines); }
+i4 StartDragDistance_Get(Application*, i4) { return QApplication::startDragDistance(); }
+void StartDragDistance_Set(Application*, i4, i4 pixels) { QApplication::setStartDragDistance(pixels); }
+i4 StartDragTime_Get(Application*, i4) { return QApplication::startDragTime(); }
+void StartDragTime_Set(Application*, i4, i4 ms) { QApplication::setStartDragTime(ms); }
+String ExecutablePath_Get(Application*, i4) { return fromQString(QCoreApplication::applicationFilePath()); }
+i4 ProcessId_Get(Application*, i4) { return i4(QCoreApplication::applicationPid()); }
+String Platform_Get(Application*, i4) { return fromQString(QGuiApplication::platformName()); }
 QSize primaryScreenSize()
 {
-    QScreen* screen = guiApplication() ? QGuiApplication::primaryScreen() : nullptr;
+    QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->size() : QSize(0, 0);
 }
-
-// A setting of the running application: read through get, written through
-// set; both skipped before the application exists.
-template<typename T>
-T readSetting(T (*get)(), T fallback = T())
+i4 ScreenWidth_Get(Application*, i4) { return primaryScreenSize().width(); }
+i4 ScreenHeight_Get(Application*, i4) { return primaryScreenSize().height(); }
+bool Active_Get(Application*, i4) { return QGuiApplication::applicationState() == Qt::ApplicationActive; }
+String ActiveWindowTitle_Get(Application*, i4)
 {
-    return guiApplication() ? get() : fallback;
+    QWidget* active = QApplication::activeWindow();
+    return fromQString(active ? active->windowTitle() : QString());
 }
-
-template<typename T>
-void writeSetting(void (*set)(T), T value)
-{
-    if (guiApplication())
-        set(value);
-}
+bool EventLoopRunning_Get(Application*, i4) { return runtimeState().loopRunning; }
 
 std::vector<NativeOperation> applicationOperations()
 {
     using namespace ApplicationSlot;
+    using A = Application;
     return {
-        nativeOperation(NewDocument, "NewDocument", "%%", &Application::NewDocument),
-        nativeOperation(OpenDocument, "OpenDocument", "%%o<FolderItem>", &Application::OpenDocument),
-        nativeOperation(DoEvents, "DoEvents", "%%i4", &Application::DoEvents),
-        {_AddMenuHandler.index,
-            {"_AddMenuHandler", 1, "%%sp", eraseOperation(&Application::_AddMenuHandler), nullptr}},
-        nativeOperation(_AddPollableObject, "_AddPollableObject", "%%", &Application::_AddPollableObject),
-        nativeOperation(_RemovePollableObject, "_RemovePollableObject", "%%", &Application::_RemovePollableObject),
-        nativeOperation(AddTrayItem, "AddTrayItem", "%b%", &Application::AddTrayItem),
-        nativeOperation(RemoveTrayItem, "RemoveTrayItem", "%%", &Application::RemoveTrayItem),
-        nativeOperation(YieldToNextThread, "YieldToNextThread", "%%", &Application::YieldToNextThread),
-        nativeOperation(SleepCurrentThread, "SleepCurrentThread", "%%i4", &Application::SleepCurrentThread),
-        nativeOperation(_DoSingleEvent, "_DoSingleEvent", "%%b", &Application::_DoSingleEvent),
-        nativeOperation(_EnableMenuItems, "_EnableMenuItems", "%%o<MenuItem>", &Application::_EnableMenuItems),
-        nativeOperation(_CallOpen, "_CallOpen", "%%", &Application::_CallOpen),
-        nativeOperation(_HandleMenuCommand, "_HandleMenuCommand", "%b%o<MenuItem>", &Application::_HandleMenuCommand),
-        nativeOperation(_LoadPictureFromBundle, "_LoadPictureFromBundle", "%o<Picture>%s",
-            &Application::_LoadPictureFromBundle),
-        nativeOperation(_LoadBundleSound, "_LoadBundleSound", "%o<Sound>%s", &Application::_LoadBundleSound),
-        nativeOperation(__DependencyList, "__DependencyList", "%%", &Application::__DependencyList),
+        nativeOperation(NewDocument, "NewDocument", "%%", &A::NewDocument),
+        nativeOperation(OpenDocument, "OpenDocument", "%%o<FolderItem>", &A::OpenDocument),
+        nativeOperation(DoEvents, "DoEvents", "%%i4", &A::DoEvents),
+        nativeOperation(_AddMenuHandler, "_AddMenuHandler", "%%sp", &A::_AddMenuHandler),
+        nativeOperation(_AddPollableObject, "_AddPollableObject", "%%", &A::_AddPollableObject),
+        nativeOperation(_RemovePollableObject, "_RemovePollableObject", "%%", &A::_RemovePollableObject),
+        nativeOperation(AddTrayItem, "AddTrayItem", "%b%", &A::AddTrayItem),
+        nativeOperation(RemoveTrayItem, "RemoveTrayItem", "%%", &A::RemoveTrayItem),
+        nativeOperation(YieldToNextThread, "YieldToNextThread", "%%", &A::YieldToNextThread),
+        nativeOperation(SleepCurrentThread, "SleepCurrentThread", "%%i4", &A::SleepCurrentThread),
+        nativeOperation(_DoSingleEvent, "_DoSingleEvent", "%%b", &A::_DoSingleEvent),
+        nativeOperation(_EnableMenuItems, "_EnableMenuItems", "%%o<MenuItem>", &A::_EnableMenuItems),
+        nativeOperation(_CallOpen, "_CallOpen", "%%", &A::_CallOpen),
+        nativeOperation(_HandleMenuCommand, "_HandleMenuCommand", "%b%o<MenuItem>", &A::_HandleMenuCommand),
+        nativeOperation(_LoadPictureFromBundle, "_LoadPictureFromBundle", "%o<Picture>%s", &A::_LoadPictureFromBundle),
+        nativeOperation(_LoadBundleSound, "_LoadBundleSound", "%o<Sound>%s", &A::_LoadBundleSound),
+        nativeOperation(__DependencyList, "__DependencyList", "%%", &A::__DependencyList),
     };
 }
 
 std::vector<NativeAccessor> applicationAccessors()
 {
-    using App = Application;
+    using A = Application;
     return {
-        nativeAccessor<App, MenuBar*>("MenuBar", "o<MenuBar>", [](App* a) { return a->menuBar(); },
-            [](App* a, MenuBar* v) { App::MenuBar_Set(a, 0, v); }),
-        nativeAccessor<App, bool>("AutoQuit", "b",
-            [](App*) { return readSetting(&QGuiApplication::quitOnLastWindowClosed, true); },
-            [](App*, bool v) { writeSetting(&QGuiApplication::setQuitOnLastWindowClosed, v); }),
-        nativeAccessor<App, String>("ApplicationName", "s",
-            [](App*) { return fromQString(QCoreApplication::applicationName()); },
-            [](App*, String v) { QCoreApplication::setApplicationName(toQString(v)); }),
-        nativeAccessor<App, String>("DisplayName", "s",
-            [](App*) { return fromQString(readSetting(&QGuiApplication::applicationDisplayName)); },
-            [](App*, String v) {
-                writeSetting<const QString&>(&QGuiApplication::setApplicationDisplayName, toQString(v));
-            }),
-        nativeAccessor<App, String>("Version", "s",
-            [](App*) { return fromQString(QCoreApplication::applicationVersion()); },
-            [](App*, String v) { QCoreApplication::setApplicationVersion(toQString(v)); }),
-        nativeAccessor<App, std::int32_t>("DoubleClickInterval", "i4",
-            [](App*) { return std::int32_t(readSetting(&QApplication::doubleClickInterval)); },
-            [](App*, std::int32_t v) { writeSetting<int>(&QApplication::setDoubleClickInterval, v); }),
-        nativeAccessor<App, std::int32_t>("KeyboardInputInterval", "i4",
-            [](App*) { return std::int32_t(readSetting(&QApplication::keyboardInputInterval)); },
-            [](App*, std::int32_t v) { writeSetting<int>(&QApplication::setKeyboardInputInterval, v); }),
-        nativeAccessor<App, std::int32_t>("CursorFlashTime", "i4",
-            [](App*) { return std::int32_t(readSetting(&QApplication::cursorFlashTime)); },
-            [](App*, std::int32_t v) { writeSetting<int>(&QApplication::setCursorFlashTime, v); }),
-        nativeAccessor<App, std::int32_t>("WheelScrollLines", "i4",
-            [](App*) { return std::int32_t(readSetting(&QApplication::wheelScrollLines)); },
-            [](App*, std::int32_t v) { writeSetting<int>(&QApplication::setWheelScrollLines, v); }),
-        nativeAccessor<App, std::int32_t>("StartDragDistance", "i4",
-            [](App*) { return std::int32_t(readSetting(&QApplication::startDragDistance)); },
-            [](App*, std::int32_t v) { writeSetting<int>(&QApplication::setStartDragDistance, v); }),
-        nativeAccessor<App, std::int32_t>("StartDragTime", "i4",
-            [](App*) { return std::int32_t(readSetting(&QApplication::startDragTime)); },
-            [](App*, std::int32_t v) { writeSetting<int>(&QApplication::setStartDragTime, v); }),
-        nativeAccessor<App, String>("ExecutablePath", "s",
-            [](App*) { return fromQString(readSetting(&QCoreApplication::applicationFilePath)); }),
-        nativeAccessor<App, std::int32_t>("ProcessId", "i4",
-            [](App*) { return std::int32_t(QCoreApplication::applicationPid()); }),
-        nativeAccessor<App, String>("Platform", "s",
-            [](App*) { return fromQString(readSetting(&QGuiApplication::platformName)); }),
-        nativeAccessor<App, std::int32_t>("ScreenWidth", "i4",
-            [](App*) { return std::int32_t(primaryScreenSize().width()); }),
-        nativeAccessor<App, std::int32_t>("ScreenHeight", "i4",
-            [](App*) { return std::int32_t(primaryScreenSize().height()); }),
-        nativeAccessor<App, std::int32_t>("WindowCount", "i4",
-            [](App*) {
-                std::int32_t count = 0;
-                for (QWidget* widget : readSetting(&QApplication::topLevelWidgets))
-                    count += widget->isWindow() && widget->isVisible() ? 1 : 0;
-                return count;
-            }),
-        nativeAccessor<App, String>("ActiveWindowTitle", "s",
-            [](App*) {
-                QWidget* active = readSetting<QWidget*>(&QApplication::activeWindow, nullptr);
-                return fromQString(active ? active->windowTitle() : QString());
-            }),
-        nativeAccessor<App, bool>("EventLoopRunning", "b",
-            [](App*) { return guiApplication() && QThread::currentThread()->loopLevel() > 0; }),
+        publishedAccessor<&A::MenuBar_Get, &A::MenuBar_Set>("MenuBar", "o<MenuBar>"),
+        publishedAccessor<&AutoQuit_Get, &AutoQuit_Set>("AutoQuit", "b"),
+        publishedAccessor<&ApplicationName_Get, &ApplicationName_Set>("ApplicationName", "s"),
+        publishedAccessor<&DisplayName_Get, &DisplayName_Set>("DisplayName", "s"),
+        publishedAccessor<&Version_Get, &Version_Set>("Version", "s"),
+        publishedAccessor<&DoubleClickInterval_Get, &DoubleClickInterval_Set>("DoubleClickInterval", "i4"),
+        publishedAccessor<&KeyboardInputInterval_Get, &KeyboardInputInterval_Set>("KeyboardInputInterval", "i4"),
+        publishedAccessor<&CursorFlashTime_Get, &CursorFlashTime_Set>("CursorFlashTime", "i4"),
+        publishedAccessor<&WheelScrollLines_Get, &WheelScrollLines_Set>("WheelScrollLines", "i4"),
+        publishedAccessor<&StartDragDistance_Get, &StartDragDistance_Set>("StartDragDistance", "i4"),
+        publishedAccessor<&StartDragTime_Get, &StartDragTime_Set>("StartDragTime", "i4"),
+        publishedAccessor<&ExecutablePath_Get>("ExecutablePath", "s"),
+        publishedAccessor<&ProcessId_Get>("ProcessId", "i4"),
+        publishedAccessor<&Platform_Get>("Platform", "s"),
+        publishedAccessor<&ScreenWidth_Get>("ScreenWidth", "i4"),
+        publishedAccessor<&ScreenHeight_Get>("ScreenHeight", "i4"),
+        publishedAccessor<&Active_Get>("Active", "b"),
+        publishedAccessor<&ActiveWindowTitle_Get>("ActiveWindowTitle", "s"),
+        publishedAccessor<&EventLoopRunning_Get>("EventLoopRunning", "b"),
     };
 }
 
 void fireActivation(void* application)
 {
     auto* typed = static_cast<Application*>(application);
-    bool active = QGuiApplication::applicationState() == Qt::ApplicationActive;
-    auto event = eventImplementation(
-        typed->classRecord(), active ? ApplicationEvent::Activate : ApplicationEvent::Deactivate);
-    if (event)
-        event(typed);
+    raiseEvent(typed, Active_Get(typed, 0) ? ApplicationEvent::Activate : ApplicationEvent::Deactivate);
+}
+
+Ref<FolderItem> bundleResource(String fileName)
+{
+    Ref<FolderItem> resources = _GetApplicationBundleResources();
+    return resources ? FolderItem::Child(resources.get(), std::move(fileName)) : nullptr;
 }
 } // namespace
 
@@ -185,27 +162,22 @@ Application::Application(ClassRecord& record)
 
 Application::~Application() = default;
 
-Application::State& Application::state()
-{
-    return *m_state;
-}
-
 void Application::__Init(Object* object)
 {
+    // Only an object made before the GUI application misses its activation.
+    auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
     Ref<Application> application = RuntimeCheckCast<Application>(object);
-    QApplication* gui = guiApplication();
     if (!application || !gui)
         return;
     Application* target = application.get();
-    application->state().activation = QObject::connect(gui, &QGuiApplication::applicationStateChanged, gui,
+    application->m_state->activation = QObject::connect(gui, &QGuiApplication::applicationStateChanged, gui,
         [target](Qt::ApplicationState) { RuntimeDeliverEvent(&fireActivation, target); });
 }
 
 void Application::__Exit(Object* object)
 {
     // Runs while the object is being destroyed: no new reference to it.
-    auto* application = static_cast<Application*>(object);
-    State& state = application->state();
+    State& state = *static_cast<Application*>(object)->m_state;
     QObject::disconnect(state.activation);
     state.menuBar = nullptr;
     state.menuHandlers.clear();
@@ -213,16 +185,12 @@ void Application::__Exit(Object* object)
 
 void Application::MenuBar_Set(Application* application, std::int32_t, MenuBar* menuBar)
 {
-    if (!application)
-        RaiseNilObjectException();
-    application->state().menuBar = menuBar;
+    checkedSelf(application).m_state->menuBar = menuBar;
 }
 
 Ref<MenuBar> Application::MenuBar_Get(Application* application, std::int32_t)
 {
-    if (!application)
-        RaiseNilObjectException();
-    return application->state().menuBar;
+    return checkedSelf(application).m_state->menuBar;
 }
 
 MenuBar* Application::menuBar() const
@@ -232,35 +200,22 @@ MenuBar* Application::menuBar() const
 
 void Application::NewDocument(Application* application)
 {
-    if (!application)
-        RaiseNilObjectException();
-    if (auto event = eventImplementation(application->classRecord(), ApplicationEvent::NewDocument))
-        event(application);
+    raiseEvent(&checkedSelf(application), ApplicationEvent::NewDocument);
 }
 
 void Application::OpenDocument(Application* application, FolderItem* item)
 {
-    if (!application)
-        RaiseNilObjectException();
-    if (auto event = eventImplementation(application->classRecord(), ApplicationEvent::OpenDocument))
-        event(application, item);
+    raiseEvent(&checkedSelf(application), ApplicationEvent::OpenDocument, item);
 }
 
 void Application::DoEvents(Application*, std::int32_t milliseconds)
 {
-    if (!guiApplication())
-        return;
-    if (milliseconds > 0)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, milliseconds);
-    else
-        QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QEventLoop::AllEvents, std::max(milliseconds, 0));
 }
 
 void Application::_AddMenuHandler(Application* application, String itemName, Operation handler)
 {
-    if (!application)
-        RaiseNilObjectException();
-    auto& handlers = application->state().menuHandlers;
+    auto& handlers = checkedSelf(application).m_state->menuHandlers;
     for (auto& [name, existing] : handlers) {
         if (equalsIgnoringCase(name.view(), itemName.view())) {
             existing = handler;
@@ -270,13 +225,11 @@ void Application::_AddMenuHandler(Application* application, String itemName, Ope
     handlers.emplace_back(std::move(itemName), handler);
 }
 
-void Application::_AddPollableObject(Application*)
-{
-    // Nothing is polled here: Qt's event loop wakes for every source.
-}
-
+// Nothing is polled here: Qt's event loop wakes for every source.
+void Application::_AddPollableObject(Application*) { }
 void Application::_RemovePollableObject(Application*) { }
 
+// There is no tray here: adding an item fails.
 bool Application::AddTrayItem(Application*)
 {
     return false;
@@ -291,38 +244,29 @@ void Application::YieldToNextThread(Application*)
 
 void Application::SleepCurrentThread(Application*, std::int32_t milliseconds)
 {
-    if (milliseconds > 0)
-        QThread::msleep(static_cast<unsigned long>(milliseconds));
+    QThread::msleep(static_cast<unsigned long>(std::max(milliseconds, 0)));
 }
 
 void Application::_DoSingleEvent(Application*, bool wait)
 {
-    if (guiApplication())
-        QCoreApplication::processEvents(wait ? QEventLoop::WaitForMoreEvents : QEventLoop::AllEvents);
+    QCoreApplication::processEvents(wait ? QEventLoop::WaitForMoreEvents : QEventLoop::AllEvents);
 }
 
 void Application::_EnableMenuItems(Application* application, Object*)
 {
-    if (!application)
-        RaiseNilObjectException();
-    if (auto event = eventImplementation(application->classRecord(), ApplicationEvent::EnableMenuItems))
-        event(application);
+    raiseEvent(&checkedSelf(application), ApplicationEvent::EnableMenuItems);
 }
 
 void Application::_CallOpen(Application* application)
 {
-    if (!application)
-        RaiseNilObjectException();
-    if (auto event = eventImplementation(application->classRecord(), ApplicationEvent::Open))
-        event(application);
+    raiseEvent(&checkedSelf(application), ApplicationEvent::Open);
 }
 
 bool Application::_HandleMenuCommand(Application* application, MenuItem* item)
 {
-    if (!application || !item)
-        RaiseNilObjectException();
-    for (const auto& [name, handler] : application->state().menuHandlers) {
-        if (equalsIgnoringCase(name.view(), item->name().view()))
+    const String& itemName = checkedSelf(item).name();
+    for (const auto& [name, handler] : checkedSelf(application).m_state->menuHandlers) {
+        if (equalsIgnoringCase(name.view(), itemName.view()))
             return reinterpret_cast<MenuHandler>(handler)(application);
     }
     return false;
@@ -330,15 +274,13 @@ bool Application::_HandleMenuCommand(Application* application, MenuItem* item)
 
 Ref<Picture> Application::_LoadPictureFromBundle(Application*, String fileName)
 {
-    Ref<FolderItem> resources = _GetApplicationBundleResources();
-    Ref<FolderItem> file = resources ? FolderItem::Child(resources.get(), std::move(fileName)) : nullptr;
+    Ref<FolderItem> file = bundleResource(std::move(fileName));
     return file ? FolderItem::OpenAsPicture(file.get()) : nullptr;
 }
 
 Ref<Sound> Application::_LoadBundleSound(Application*, String fileName)
 {
-    Ref<FolderItem> resources = _GetApplicationBundleResources();
-    Ref<FolderItem> file = resources ? FolderItem::Child(resources.get(), std::move(fileName)) : nullptr;
+    Ref<FolderItem> file = bundleResource(std::move(fileName));
     return file ? FolderItem::OpenAsSound(file.get()) : nullptr;
 }
 

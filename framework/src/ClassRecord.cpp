@@ -4,6 +4,8 @@
 #include "NeverDestroyed_p.h"
 
 #include <deque>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace fw {
@@ -23,15 +25,54 @@ bool ClassRecord::isSubclassOf(const ClassRecord& other) const
     return false;
 }
 
+namespace {
+
+// A name with its ASCII letters in lower case: what equalsIgnoringCase
+// compares.
+std::string foldedName(std::string_view name)
+{
+    std::string folded(name);
+    for (char& c : folded) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return folded;
+}
+
+// A class's property names, each folded once, with the place of the first
+// property of that name in the class's table.
+struct FoldedPropertyNames {
+    std::size_t propertyCount = 0;
+    std::unordered_map<std::string, std::size_t> places;
+};
+
+// Built at a class's first property look-up, by which time the class has
+// filled its records; built again should the table have grown since.
+const FoldedPropertyNames& foldedPropertyNames(const ClassRecord& record)
+{
+    // Records are never destroyed, so their addresses name them for good.
+    static NeverDestroyed<std::unordered_map<const ClassRecord*, FoldedPropertyNames>> indexes;
+    FoldedPropertyNames& names = indexes.get()[&record];
+    if (names.propertyCount != record.properties.size()) {
+        names.propertyCount = record.properties.size();
+        names.places.clear();
+        for (std::size_t place = 0; place < record.properties.size(); ++place)
+            names.places.try_emplace(foldedName(record.properties[place].name.view()), place);
+    }
+    return names;
+}
+
+} // namespace
+
 const PropertyRecord* ClassRecord::findProperty(std::string_view wanted) const
 {
+    const std::string folded = foldedName(wanted);
     // A record's table already holds its bases' records first; searching the
     // chain too covers classes whose tables were sized before a base grew.
     for (const ClassRecord* record = this; record; record = record->base) {
-        for (const PropertyRecord& property : record->properties) {
-            if (equalsIgnoringCase(property.name.view(), wanted))
-                return &property;
-        }
+        const FoldedPropertyNames& names = foldedPropertyNames(*record);
+        if (auto found = names.places.find(folded); found != names.places.end())
+            return &record->properties[found->second];
     }
     return nullptr;
 }

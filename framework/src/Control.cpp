@@ -15,7 +15,7 @@ ClassRecord& Control::__Lookup()
         };
         addNativeMembers(definition, {},
             {
-                accessor<Control, String>("Name", "s", +[](Control* control) { return control->name(); },
+                nativeAccessor<Control, String>("Name", "s", +[](Control* control) { return control->name(); },
                     +[](Control* control, String name) { control->setName(std::move(name)); }),
                 storedAccessor<Control, i4, &Control::index>("Index", "i4"),
                 storedAccessor<Control, i4, &Control::tabPanelIndex>("TabPanelIndex", "i4"),

@@ -1,5 +1,6 @@
 #include "framework/Application.h"
 
+#include "RaiseEvent_p.h"
 #include "RuntimeState_p.h"
 
 #include <cxxabi.h>
@@ -31,11 +32,9 @@ std::string readableTypeName(const std::type_info& type)
     return status == 0 && demangled ? std::string(demangled.get()) : std::string(type.name());
 }
 
-Ref<RuntimeException> describedException(std::string message)
+Ref<RuntimeException> describedException(std::string_view description)
 {
-    Ref<RuntimeException> exception = RuntimeNewObjectOf<RuntimeException>(RuntimeException::__Lookup());
-    exception->message = String(message);
-    return exception;
+    return newException(RuntimeException::__Lookup(), description);
 }
 } // namespace
 
@@ -65,11 +64,9 @@ void RuntimeDeliverEvent(void (*routine)(void*), void* argument)
 void _UnhandledException(RuntimeException* exception)
 {
     Ref<RuntimeException> reported(exception);
-    if (Ref<Application> application = RuntimeAppObject()) {
-        auto handler = eventImplementation(application->classRecord(), ApplicationEvent::UnhandledException);
-        if (handler && handler(application.get(), reported.get()))
-            return;
-    }
+    Ref<Application> application = RuntimeAppObject();
+    if (application && raiseEvent(application.get(), ApplicationEvent::UnhandledException, reported.get()))
+        return;
     std::string className = reported ? reported->classRecord().name.toStdString() : std::string("nil exception");
     std::string message = reported ? reported->message.toStdString() : std::string();
     std::fprintf(stderr, "Unhandled exception %s%s%s\n", className.c_str(), message.empty() ? "" : ": ",

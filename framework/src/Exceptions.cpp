@@ -54,11 +54,16 @@ void Raise(Ref<RuntimeException> exception)
     throw RaisedException(std::move(exception));
 }
 
-void RaiseNew(ClassRecord& exceptionClass, std::string_view message)
+Ref<RuntimeException> newException(ClassRecord& exceptionClass, std::string_view message)
 {
     Ref<RuntimeException> exception = RuntimeNewObjectOf<RuntimeException>(exceptionClass);
     exception->message = String(message);
-    Raise(std::move(exception));
+    return exception;
+}
+
+void RaiseNew(ClassRecord& exceptionClass, std::string_view message)
+{
+    Raise(newException(exceptionClass, message));
 }
 
 void RaiseNilObjectException()

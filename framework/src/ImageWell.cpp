@@ -4,41 +4,20 @@
 
 #include "CheckedSelf_p.h"
 #include "ImageWellWidget_p.h"
-#include "PluginEntries_p.h"
+#include "NativeMembers_p.h"
 #include "Statics_p.h"
-#include "StoredProperty_p.h"
 
 namespace fw {
 
 namespace {
-
-void registerImageWell()
-{
-    ImageWell::__Lookup();
-    registerPluginEntry("ImageWell.Image.Get", eraseOperation(&ImageWell::Image_Get));
-    registerPluginEntry("ImageWell.Image.Set", eraseOperation(&ImageWell::Image_Set));
-}
-
-const StaticsRegistration imageWellStatics(StaticsRank::Controls, registerImageWell, nullptr);
-
+const StaticsRegistration imageWellStatics(StaticsRank::Controls, [] { ImageWell::__Lookup(); }, nullptr);
 } // namespace
 
 ClassRecord& ImageWell::__Lookup()
 {
-    static ClassRecord& record = [] () -> ClassRecord& {
-        NativeClassDefinition definition{
-            .name = "ImageWell",
-            .base = &RectControl::__Lookup(),
-            .operationCount = RectControlSlot::OperationCount,
-        };
-        addNativeMembers(definition, {},
-            {
-                accessor<ImageWell, Picture*>("Image", "o<Picture>",
-                    +[](ImageWell* well) { return well->image(); },
-                    +[](ImageWell* well, Picture* picture) { Image_Set(well, 0, picture); }),
-            });
-        return defineNativeClass<ImageWell>(std::move(definition));
-    }();
+    static ClassRecord& record = defineNativeClassWithMembers<ImageWell>(
+        {.name = "ImageWell", .base = &RectControl::__Lookup(), .operationCount = RectControlSlot::OperationCount},
+        {}, {publishedAccessor<&ImageWell::Image_Get, &ImageWell::Image_Set>("Image", "o<Picture>")});
     return record;
 }
 

@@ -5,6 +5,7 @@
 #include "Statics_p.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace fw {
@@ -32,7 +33,7 @@ const StaticsRegistration windowListStatics(StaticsRank::Windows, nullptr, Runti
 void ImplicitWindows::hold(Window* window)
 {
     WindowLists& windows = lists();
-    if (std::find(windows.open.begin(), windows.open.end(), Ref<Window>(window)) == windows.open.end())
+    if (std::ranges::find(windows.open, window, &Ref<Window>::get) == windows.open.end())
         windows.open.emplace_back(window);
     if (!_GetImplicitWindow(window->classRecord().name))
         windows.implicitInstances.emplace_back(window);
@@ -51,8 +52,7 @@ void ImplicitWindows::release(Window* window)
 bool ImplicitWindows::isImplicitInstance(const Window* window)
 {
     const std::vector<Ref<Window>>& instances = lists().implicitInstances;
-    return std::any_of(
-        instances.begin(), instances.end(), [window](const Ref<Window>& held) { return held.get() == window; });
+    return std::ranges::find(instances, window, &Ref<Window>::get) != instances.end();
 }
 
 std::size_t ImplicitWindows::openWindowCount()
@@ -77,14 +77,12 @@ Ref<Window> _GetImplicitWindow(String fullClassName)
 
 void RuntimeReleaseWindows()
 {
-    WindowLists& windows = lists();
-    // Moved out first: a window's finaliser must find the lists consistent.
-    std::vector<Ref<Window>> implicitInstances = std::move(windows.implicitInstances);
-    std::vector<Ref<Window>> open = std::move(windows.open);
-    windows.implicitInstances.clear();
-    windows.open.clear();
-    implicitInstances.clear();
-    open.clear();
+    {
+        // Taken out first: a window's finaliser must find the lists
+        // consistent. The windows go at the end of the block, before their
+        // widgets are deleted.
+        WindowLists released = std::exchange(lists(), WindowLists{});
+    }
     if (QCoreApplication::instance())
         deleteDeferredWidgets();
 }

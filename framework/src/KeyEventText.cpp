@@ -1,5 +1,7 @@
 #include "KeyEventText_p.h"
 
+#include "QtText_p.h"
+
 #include <QKeyEvent>
 
 #include <algorithm>
@@ -37,8 +39,7 @@ String keyEventText(const QKeyEvent& event)
         [&event](const KeyCharacter& entry) { return entry.key == event.key(); });
     if (special != kKeyCharacters.end())
         return String(std::string_view(&special->character, 1));
-    QByteArray text = event.text().toUtf8();
-    return String(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+    return fromQString(event.text());
 }
 
 } // namespace fw

@@ -5,7 +5,7 @@
 #include "CheckedSelf_p.h"
 #include "LabelWidget_p.h"
 #include "PluginEntries_p.h"
-#include "QtString_p.h"
+#include "QtText_p.h"
 #include "Statics_p.h"
 #include "StoredProperty_p.h"
 
@@ -35,8 +35,7 @@ bool namesSystemFont(const String& font)
 void registerLabel()
 {
     Label::__Lookup();
-    registerPluginEntry("Label.Text.Get", eraseOperation(&Label::Text_Get));
-    registerPluginEntry("Label.Text.Set", eraseOperation(&Label::Text_Set));
+    // Plug-ins set the unit but never read it: the setter alone is published.
     registerPluginEntry("Label.TextUnit.Set", eraseOperation(&Label::TextUnit_Set));
 }
 
@@ -52,7 +51,7 @@ struct LabelPropertyTable {
     static std::vector<NativeAccessor> rows()
     {
         return {
-            storedAccessor<L, String, &L::text, &L::applyText>("Text", "s"),
+            publishedAccessor<&L::Text_Get, &L::Text_Set>("Text", "s"),
             storedAccessor<L, i4, &L::textAlign, &L::applyAlignment>("TextAlign", "i4"),
             storedAccessor<L, Color, &L::textColor, &L::applyColor>("TextColor", "c"),
             storedAccessor<L, bool, &L::multiLine, &L::applyAlignment>("MultiLine", "b"),
@@ -72,15 +71,9 @@ struct LabelPropertyTable {
 
 ClassRecord& Label::__Lookup()
 {
-    static ClassRecord& record = [] () -> ClassRecord& {
-        NativeClassDefinition definition{
-            .name = "Label",
-            .base = &RectControl::__Lookup(),
-            .operationCount = RectControlSlot::OperationCount,
-        };
-        addNativeMembers(definition, {}, LabelPropertyTable::rows());
-        return defineNativeClass<Label>(std::move(definition));
-    }();
+    static ClassRecord& record = defineNativeClassWithMembers<Label>(
+        {.name = "Label", .base = &RectControl::__Lookup(), .operationCount = RectControlSlot::OperationCount}, {},
+        LabelPropertyTable::rows());
     return record;
 }
 
@@ -131,28 +124,27 @@ void Label::applyProperties()
     applyInteraction();
 }
 
-namespace {
-QLabel* labelWidget(QWidget* widget)
+QLabel* Label::labelWidget() const
 {
-    return static_cast<QLabel*>(widget);
+    // createWidget made it a LabelWidget.
+    return static_cast<QLabel*>(widget());
 }
-} // namespace
 
 void Label::applyText()
 {
-    if (QWidget* widget = this->widget())
-        labelWidget(widget)->setText(qtString(text));
+    if (QLabel* widget = labelWidget())
+        widget->setText(toQString(text));
 }
 
 void Label::applyAlignment()
 {
-    QWidget* widget = this->widget();
+    QLabel* widget = labelWidget();
     if (!widget)
         return;
     // Values outside the table are the default alignment.
     const std::size_t align = static_cast<std::size_t>(textAlign) < kAlignments.size() ? std::size_t(textAlign) : 0;
-    labelWidget(widget)->setAlignment(Qt::Alignment::fromInt(kAlignments[align]) | Qt::AlignTop);
-    labelWidget(widget)->setWordWrap(multiLine);
+    widget->setAlignment(Qt::Alignment::fromInt(kAlignments[align]) | Qt::AlignTop);
+    widget->setWordWrap(multiLine);
 }
 
 void Label::applyColor()
@@ -171,7 +163,7 @@ void Label::applyFont()
     QWidget* widget = this->widget();
     if (!widget)
         return;
-    QFont font = namesSystemFont(textFont) ? QApplication::font() : QFont(qtString(textFont));
+    QFont font = namesSystemFont(textFont) ? QApplication::font() : QFont(toQString(textFont));
     const std::size_t unit = textUnit < 0 ? 0 : static_cast<std::size_t>(textUnit);
     if (textSize > 0) {
         // No screen shows a glyph taller than this; larger sizes only make
@@ -190,8 +182,8 @@ void Label::applyFont()
 
 void Label::applyInteraction()
 {
-    if (QWidget* widget = this->widget())
-        labelWidget(widget)->setTextInteractionFlags(selectable ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
+    if (QLabel* widget = labelWidget())
+        widget->setTextInteractionFlags(selectable ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
 }
 
 } // namespace fw

@@ -1,5 +1,6 @@
 #include "framework/MenuItem.h"
 
+#include "CheckedSelf_p.h"
 #include "NativeMembers_p.h"
 
 #include <QMenuBar>
@@ -38,8 +39,7 @@ MenuBar::~MenuBar() = default;
 void MenuBar::__DependencyList(MenuBar* menuBar)
 {
     // A menu bar depends on nothing beyond what it holds.
-    if (!menuBar)
-        RaiseNilObjectException();
+    checkedSelf(menuBar);
 }
 
 void MenuBar::_InstallClone(MenuBar* menuBar, MenuItem* item)
@@ -53,10 +53,7 @@ QMenuBar* MenuBar::createNativeMenuBar(QWidget* parent) const
     // The bar belongs to its window on every platform, so that the window's
     // layout and its shortcuts do not depend on a desktop's global menu.
     bar->setNativeMenuBar(false);
-    for (const Ref<MenuItem>& menu : children()) {
-        if (QAction* action = menu->action())
-            bar->addAction(action);
-    }
+    showMenus(*bar);
     m_nativeBars->bars.emplace_back(bar.get());
     // Qt's parent owns the bar from here on.
     return bar.release();
@@ -67,10 +64,15 @@ void MenuBar::syncNativeChildren()
     std::erase_if(m_nativeBars->bars, [](const QPointer<QMenuBar>& bar) { return bar.isNull(); });
     for (const QPointer<QMenuBar>& bar : m_nativeBars->bars) {
         bar->clear();
-        for (const Ref<MenuItem>& menu : children()) {
-            if (QAction* action = menu->action())
-                bar->addAction(action);
-        }
+        showMenus(*bar);
+    }
+}
+
+void MenuBar::showMenus(QMenuBar& bar) const
+{
+    for (const Ref<MenuItem>& menu : children()) {
+        if (QAction* action = menu->action())
+            bar.addAction(action);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "framework/MenuItem.h"
 
+#include "CheckedSelf_p.h"
 #include "MenuItemNative_p.h"
 #include "StandardEditCommand_p.h"
 
@@ -23,32 +24,18 @@ void MenuItem::Constructor(MenuItem* item)
 {
     // Every property starts at its default when the object is made; the
     // native action waits until a menu shows the item.
-    if (!item)
-        RaiseNilObjectException();
+    checkedSelf(item);
 }
 
 void MenuItem::ConstructorWithText(MenuItem* item, String text, Object* tag)
 {
-    Constructor(item);
     Text_Set(item, 0, std::move(text));
-    item->m_tag = tag;
+    item->m_properties.tag = tag;
 }
 
 void MenuItem::ConstructorCopy(MenuItem* item, MenuItem* original)
 {
-    if (!item || !original)
-        RaiseNilObjectException();
-    item->m_name = original->m_name;
-    item->m_text = original->m_text;
-    item->m_shortcut = original->m_shortcut;
-    item->m_helpTag = original->m_helpTag;
-    item->m_autoEnable = original->m_autoEnable;
-    item->m_enabled = original->m_enabled;
-    item->m_checked = original->m_checked;
-    item->m_visible = original->m_visible;
-    item->m_bold = original->m_bold;
-    item->m_italic = original->m_italic;
-    item->m_tag = original->m_tag;
+    checkedSelf(item).m_properties = checkedSelf(original).m_properties;
     item->applyToNative();
     for (const Ref<MenuItem>& child : original->m_children)
         Append(item, Clone(child.get()).get());
@@ -56,9 +43,7 @@ void MenuItem::ConstructorCopy(MenuItem* item, MenuItem* original)
 
 Ref<MenuItem> MenuItem::Clone(MenuItem* item)
 {
-    if (!item)
-        RaiseNilObjectException();
-    Ref<MenuItem> copy = RuntimeNewObjectOf<MenuItem>(item->classRecord());
+    Ref<MenuItem> copy = RuntimeNewObjectOf<MenuItem>(checkedSelf(item).classRecord());
     ConstructorCopy(copy.get(), item);
     return copy;
 }
@@ -84,7 +69,7 @@ bool MenuItem::contains(const MenuItem* other) const
 
 void MenuItem::attachChild(std::size_t position, MenuItem* child)
 {
-    if (child->contains(this))
+    if (checkedSelf(child).contains(this))
         RaiseNew(RuntimeException::__Lookup(), "a menu item cannot hold itself or a menu above it");
     Ref<MenuItem> kept(child);
     if (MenuItem* previous = child->m_parent)
@@ -107,31 +92,23 @@ void MenuItem::detachChild(std::size_t position)
 
 void MenuItem::Append(MenuItem* item, MenuItem* child)
 {
-    if (!item || !child)
-        RaiseNilObjectException();
-    item->attachChild(item->m_children.size(), child);
+    checkedSelf(item).attachChild(item->m_children.size(), child);
 }
 
 void MenuItem::Insert(MenuItem* item, std::int32_t index, MenuItem* child)
 {
-    if (!item || !child)
-        RaiseNilObjectException();
-    item->attachChild(std::size_t(std::max(index, 0)), child);
+    checkedSelf(item).attachChild(std::size_t(std::max(index, 0)), child);
 }
 
 void MenuItem::RemoveAt(MenuItem* item, std::int32_t index)
 {
-    if (!item)
-        RaiseNilObjectException();
     if (index >= 0)
-        item->detachChild(std::size_t(index));
+        checkedSelf(item).detachChild(std::size_t(index));
 }
 
 void MenuItem::RemoveItem(MenuItem* item, MenuItem* child)
 {
-    if (!item || !child)
-        RaiseNilObjectException();
-    if (child->m_parent == item)
+    if (checkedSelf(child).m_parent == &checkedSelf(item))
         item->detachChild(std::size_t(child->index()));
 }
 
@@ -143,26 +120,21 @@ void MenuItem::RemoveNamed(MenuItem* item, String name)
 
 Ref<MenuItem> MenuItem::Item(MenuItem* item, std::int32_t index)
 {
-    if (!item)
-        RaiseNilObjectException();
-    if (index < 0 || std::size_t(index) >= item->m_children.size())
+    const auto& children = checkedSelf(item).m_children;
+    if (index < 0 || std::size_t(index) >= children.size())
         return nullptr;
-    return item->m_children[std::size_t(index)];
+    return children[std::size_t(index)];
 }
 
 std::int32_t MenuItem::Count(MenuItem* item)
 {
-    if (!item)
-        RaiseNilObjectException();
-    return std::int32_t(item->m_children.size());
+    return std::int32_t(checkedSelf(item).m_children.size());
 }
 
 Ref<MenuItem> MenuItem::Child(MenuItem* item, String name)
 {
-    if (!item)
-        RaiseNilObjectException();
-    for (const Ref<MenuItem>& child : item->m_children) {
-        if (equalsIgnoringCase(child->m_name.view(), name.view()))
+    for (const Ref<MenuItem>& child : checkedSelf(item).m_children) {
+        if (equalsIgnoringCase(child->name().view(), name.view()))
             return child;
     }
     return nullptr;
@@ -170,20 +142,18 @@ Ref<MenuItem> MenuItem::Child(MenuItem* item, String name)
 
 Ref<MenuItem> MenuItem::_LookupIndexed(MenuItem* item, String name, std::int32_t index)
 {
-    if (!item)
-        RaiseNilObjectException();
     std::int32_t remaining = index;
     // Depth first, in menu order: a menu's own items before the next menu.
     auto search = [&](auto& self, MenuItem* under) -> Ref<MenuItem> {
         for (const Ref<MenuItem>& child : under->m_children) {
-            if (equalsIgnoringCase(child->m_name.view(), name.view()) && remaining-- == 0)
+            if (equalsIgnoringCase(child->name().view(), name.view()) && remaining-- == 0)
                 return child;
             if (Ref<MenuItem> found = self(self, child.get()))
                 return found;
         }
         return nullptr;
     };
-    return index < 0 ? nullptr : search(search, item);
+    return index < 0 ? nullptr : search(search, &checkedSelf(item));
 }
 
 Ref<MenuItem> MenuItem::_Lookup(MenuItem* item, String name)
@@ -196,75 +166,87 @@ void MenuItem::_Swap(MenuItem* item, String name, MenuItem* replacement)
     Ref<MenuItem> current = Child(item, std::move(name));
     if (!current || current.get() == replacement)
         return;
-    if (!replacement)
-        RaiseNilObjectException();
     std::size_t position = std::size_t(current->index());
+    checkedSelf(replacement);
     item->detachChild(position);
     item->attachChild(position, replacement);
 }
 
 // --- properties ---
 
+String MenuItem::Name_Get(MenuItem* item, std::int32_t) { return checkedSelf(item).m_properties.name; }
+String MenuItem::Text_Get(MenuItem* item, std::int32_t) { return checkedSelf(item).m_properties.text; }
+String MenuItem::KeyboardShortcut_Get(MenuItem* item, std::int32_t) { return checkedSelf(item).m_properties.shortcut; }
+bool MenuItem::AutoEnable_Get(MenuItem* item, std::int32_t) { return checkedSelf(item).m_properties.autoEnable; }
+bool MenuItem::Enabled_Get(MenuItem* item, std::int32_t) { return checkedSelf(item).m_properties.enabled; }
+bool MenuItem::Checked_Get(MenuItem* item, std::int32_t) { return checkedSelf(item).m_properties.checked; }
+bool MenuItem::Visible_Get(MenuItem* item, std::int32_t) { return checkedSelf(item).m_properties.visible; }
+String MenuItem::HelpTag_Get(MenuItem* item, std::int32_t) { return checkedSelf(item).m_properties.helpTag; }
+bool MenuItem::Bold_Get(MenuItem* item, std::int32_t) { return checkedSelf(item).m_properties.bold; }
+bool MenuItem::Italic_Get(MenuItem* item, std::int32_t) { return checkedSelf(item).m_properties.italic; }
+std::int32_t MenuItem::Index_Get(MenuItem* item, std::int32_t) { return checkedSelf(item).index(); }
+Ref<MenuItem> MenuItem::Parent_Get(MenuItem* item, std::int32_t) { return checkedSelf(item).m_parent; }
+bool MenuItem::IsSeparator_Get(MenuItem* item, std::int32_t) { return checkedSelf(item).isSeparator(); }
+bool MenuItem::HasChildren_Get(MenuItem* item, std::int32_t) { return !checkedSelf(item).m_children.empty(); }
+
 template<typename T>
-void MenuItem::assign(MenuItem* item, T MenuItem::*field, T value)
+void MenuItem::assign(MenuItem* item, T Properties::*field, T value)
 {
-    if (!item)
-        RaiseNilObjectException();
-    item->*field = std::move(value);
+    checkedSelf(item).m_properties.*field = std::move(value);
     item->applyToNative();
 }
 
 void MenuItem::Name_Set(MenuItem* item, std::int32_t, String value)
 {
     // The Name decides whether the item is a stock Edit command.
-    assign(item, &MenuItem::m_name, std::move(value));
-    item->applyAutomaticEnabling();
-}
-
-void MenuItem::AutoEnable_Set(MenuItem* item, std::int32_t, bool value)
-{
-    assign(item, &MenuItem::m_autoEnable, value);
+    assign(item, &Properties::name, std::move(value));
     item->applyAutomaticEnabling();
 }
 
 void MenuItem::Text_Set(MenuItem* item, std::int32_t, String value)
 {
-    assign(item, &MenuItem::m_text, std::move(value));
+    assign(item, &Properties::text, std::move(value));
 }
 
 void MenuItem::KeyboardShortcut_Set(MenuItem* item, std::int32_t, String value)
 {
-    assign(item, &MenuItem::m_shortcut, std::move(value));
+    assign(item, &Properties::shortcut, std::move(value));
+}
+
+void MenuItem::AutoEnable_Set(MenuItem* item, std::int32_t, bool value)
+{
+    assign(item, &Properties::autoEnable, value);
+    item->applyAutomaticEnabling();
 }
 
 void MenuItem::Enabled_Set(MenuItem* item, std::int32_t, bool value)
 {
-    assign(item, &MenuItem::m_enabled, value);
+    assign(item, &Properties::enabled, value);
 }
 
 void MenuItem::Checked_Set(MenuItem* item, std::int32_t, bool value)
 {
-    assign(item, &MenuItem::m_checked, value);
+    assign(item, &Properties::checked, value);
 }
 
 void MenuItem::Visible_Set(MenuItem* item, std::int32_t, bool value)
 {
-    assign(item, &MenuItem::m_visible, value);
+    assign(item, &Properties::visible, value);
 }
 
 void MenuItem::HelpTag_Set(MenuItem* item, std::int32_t, String value)
 {
-    assign(item, &MenuItem::m_helpTag, std::move(value));
+    assign(item, &Properties::helpTag, std::move(value));
 }
 
 void MenuItem::Bold_Set(MenuItem* item, std::int32_t, bool value)
 {
-    assign(item, &MenuItem::m_bold, value);
+    assign(item, &Properties::bold, value);
 }
 
 void MenuItem::Italic_Set(MenuItem* item, std::int32_t, bool value)
 {
-    assign(item, &MenuItem::m_italic, value);
+    assign(item, &Properties::italic, value);
 }
 
 // --- enabling ---
@@ -283,18 +265,16 @@ void MenuItem::_DisableEntirely(MenuItem* item)
 
 void MenuItem::_SelfEnable(MenuItem* item)
 {
-    if (!item)
-        RaiseNilObjectException();
-    item->applyAutomaticEnabling();
+    checkedSelf(item).applyAutomaticEnabling();
 }
 
 void MenuItem::applyAutomaticEnabling()
 {
-    if (!m_autoEnable)
+    if (!m_properties.autoEnable)
         return;
     // A stock Edit command is there only while the focused widget can do it.
-    StandardEditCommand command = standardEditCommand(m_name.view());
-    m_enabled = command == StandardEditCommand::None || canPerform(command, QApplication::focusWidget());
+    StandardEditCommand command = standardEditCommand(name().view());
+    m_properties.enabled = command == StandardEditCommand::None || canPerform(command, QApplication::focusWidget());
     applyToNative();
 }
 

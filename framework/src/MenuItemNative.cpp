@@ -1,8 +1,10 @@
 #include "framework/MenuItem.h"
 
+#include "CheckedSelf_p.h"
 #include "KeyboardShortcut_p.h"
 #include "MenuItemNative_p.h"
 #include "QtText_p.h"
+#include "RaiseEvent_p.h"
 #include "StandardEditCommand_p.h"
 
 #include <QApplication>
@@ -34,15 +36,14 @@ void MenuItem::deliverChoice(void* item)
 
 bool MenuItem::runActionEvent()
 {
-    auto action = eventImplementation(classRecord(), MenuItemEvent::Action);
-    return action && action(this);
+    return raiseEvent(this, MenuItemEvent::Action);
 }
 
 void MenuItem::triggered()
 {
     if (runActionEvent())
         return;
-    StandardEditCommand command = standardEditCommand(m_name.view());
+    StandardEditCommand command = standardEditCommand(name().view());
     if (command != StandardEditCommand::None) {
         perform(command, QApplication::focusWidget());
         return;
@@ -58,8 +59,7 @@ void MenuItem::deliverMenuOpening(void* item)
         call(application, ApplicationSlot::_EnableMenuItems, menu.get());
     for (const Ref<MenuItem>& child : menu->m_children) {
         child->applyAutomaticEnabling();
-        if (auto enableMenu = eventImplementation(child->classRecord(), MenuItemEvent::EnableMenu))
-            enableMenu(child.get());
+        raiseEvent(child.get(), MenuItemEvent::EnableMenu);
     }
 }
 
@@ -75,7 +75,7 @@ QAction* MenuItem::action()
     m_native->action = std::make_unique<QAction>();
     QAction* action = m_native->action.get();
     QObject::connect(action, &QAction::triggered, action, [this] { choose(); });
-    if (standardEditCommand(m_name.view()) != StandardEditCommand::None) {
+    if (standardEditCommand(name().view()) != StandardEditCommand::None) {
         // Shortcuts reach a disabled action never, so the state must follow
         // the focus, not only the opening of the menu.
         QObject::connect(qApp, &QApplication::focusChanged, action, [this] { applyAutomaticEnabling(); });
@@ -122,20 +122,21 @@ void MenuItem::applyToNative()
 {
     if (!m_native)
         return;
+    const Properties& properties = m_properties;
     QAction& action = *m_native->action;
-    action.setText(toQString(m_text));
+    action.setText(toQString(properties.text));
     action.setSeparator(isSeparator());
     // A separator is never chosen, so it takes no shortcut either.
-    action.setShortcut(isSeparator() ? QKeySequence() : nativeKeySequence(m_shortcut.view()));
-    action.setEnabled(m_enabled);
-    action.setCheckable(m_checked);
-    action.setChecked(m_checked);
-    action.setVisible(m_visible);
-    action.setToolTip(toQString(m_helpTag));
-    action.setStatusTip(toQString(m_helpTag));
+    action.setShortcut(isSeparator() ? QKeySequence() : nativeKeySequence(properties.shortcut.view()));
+    action.setEnabled(properties.enabled);
+    action.setCheckable(properties.checked);
+    action.setChecked(properties.checked);
+    action.setVisible(properties.visible);
+    action.setToolTip(toQString(properties.helpTag));
+    action.setStatusTip(toQString(properties.helpTag));
     QFont font = action.font();
-    font.setBold(m_bold);
-    font.setItalic(m_italic);
+    font.setBold(properties.bold);
+    font.setItalic(properties.italic);
     action.setFont(font);
     if (m_native->menu)
         m_native->menu->setTitle(action.text());
@@ -156,9 +157,7 @@ MenuItem* MenuItem::itemForAction(const QAction* chosen)
 
 Ref<MenuItem> MenuItem::PopUpAt(MenuItem* item, std::int32_t x, std::int32_t y)
 {
-    if (!item)
-        RaiseNilObjectException();
-    QMenu* menu = item->menu();
+    QMenu* menu = checkedSelf(item).menu();
     if (!menu)
         return nullptr;
     return item->itemForAction(menu->exec(QPoint(x, y)));
@@ -172,10 +171,22 @@ Ref<MenuItem> MenuItem::PopUp(MenuItem* item)
 
 void MenuItem::Close(MenuItem* item)
 {
-    if (!item)
-        RaiseNilObjectException();
-    if (item->m_native && item->m_native->menu)
+    if (checkedSelf(item).m_native && item->m_native->menu)
         item->m_native->menu->close();
+}
+
+// --- the properties that read the Qt side ---
+
+String MenuItem::ShortcutText_Get(MenuItem* item, std::int32_t)
+{
+    QKeySequence sequence = nativeKeySequence(checkedSelf(item).keyboardShortcut().view());
+    return fromQString(sequence.toString(QKeySequence::PortableText));
+}
+
+String MenuItem::Mnemonic_Get(MenuItem* item, std::int32_t)
+{
+    QKeySequence mnemonic = QKeySequence::mnemonic(toQString(checkedSelf(item).text()));
+    return fromQString(mnemonic.toString(QKeySequence::PortableText));
 }
 
 } // namespace fw

@@ -6,10 +6,9 @@ namespace fw {
 
 namespace {
 
-enum class MpegVersion { Mpeg1, Mpeg2, Mpeg25 };
-
 struct FrameHeader {
-    MpegVersion version;
+    // Each MPEG version has sample rates of its own, so the rate alone tells
+    // whether two frames belong to one stream.
     std::uint32_t sampleRate;
     std::size_t length;
     std::uint32_t samples;
@@ -34,12 +33,12 @@ std::optional<FrameHeader> frameAt(std::span<const std::uint8_t> bytes)
     if (versionBits == 1 || layerBits != 1 || bitrateIndex == 0 || bitrateIndex == 15 || sampleRateIndex == 3)
         return std::nullopt;
 
+    // Version bits 3 are MPEG 1; 2 and 0 are MPEG 2 and 2.5, at a half and a
+    // quarter of its sample rates and with half its samples a frame.
+    const bool mpeg1 = versionBits == 3;
     FrameHeader header{};
-    header.version = versionBits == 3 ? MpegVersion::Mpeg1 : versionBits == 2 ? MpegVersion::Mpeg2 : MpegVersion::Mpeg25;
-    unsigned rateDivisor = header.version == MpegVersion::Mpeg1 ? 1 : header.version == MpegVersion::Mpeg2 ? 2 : 4;
-    header.sampleRate = kMpeg1SampleRates[sampleRateIndex] / rateDivisor;
-    bool mpeg1 = header.version == MpegVersion::Mpeg1;
-    std::uint32_t bitsPerSecond = (mpeg1 ? kMpeg1Bitrates : kMpeg2Bitrates)[bitrateIndex] * 1000;
+    header.sampleRate = kMpeg1SampleRates[sampleRateIndex] / (mpeg1 ? 1 : versionBits == 2 ? 2 : 4);
+    const std::uint32_t bitsPerSecond = (mpeg1 ? kMpeg1Bitrates : kMpeg2Bitrates)[bitrateIndex] * 1000;
     header.samples = mpeg1 ? 1152 : 576;
     header.length = (header.samples / 8) * bitsPerSecond / header.sampleRate + padding;
     if (header.length > bytes.size())
@@ -60,11 +59,6 @@ std::size_t id3TagSize(std::span<const std::uint8_t> bytes)
     }
     bool hasFooter = bytes[5] & 0x10;
     return 10 + size + (hasFooter ? 10 : 0);
-}
-
-bool sameStream(const FrameHeader& a, const FrameHeader& b)
-{
-    return a.version == b.version && a.sampleRate == b.sampleRate;
 }
 
 } // namespace
@@ -90,7 +84,7 @@ std::optional<Mp3Frames> findMp3Frames(std::span<const std::uint8_t> bytes)
         if (next == bytes.size())
             break;
         std::optional<FrameHeader> second = frameAt(bytes.subspan(next));
-        if (second && sameStream(*first, *second))
+        if (second && second->sampleRate == first->sampleRate)
             break;
         first.reset();
     }
@@ -102,11 +96,10 @@ std::optional<Mp3Frames> findMp3Frames(std::span<const std::uint8_t> bytes)
     frames.sampleRate = first->sampleRate;
     while (offset < bytes.size()) {
         std::optional<FrameHeader> frame = frameAt(bytes.subspan(offset));
-        if (!frame || !sameStream(*first, *frame))
+        if (!frame || frame->sampleRate != first->sampleRate)
             break;
         offset += frame->length;
         frames.samples += frame->samples;
-        ++frames.frameCount;
     }
     frames.end = offset;
     return frames;

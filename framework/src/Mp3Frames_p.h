@@ -17,7 +17,6 @@ namespace fw {
 struct Mp3Frames {
     std::size_t begin = 0; // offset of the first frame
     std::size_t end = 0;   // offset just past the last whole frame
-    std::size_t frameCount = 0;
     std::uint32_t sampleRate = 0;
     std::uint64_t samples = 0; // per channel, as the headers announce them
 };

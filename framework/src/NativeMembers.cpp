@@ -29,13 +29,20 @@ void addNativeMembers(NativeClassDefinition& definition, const std::vector<Nativ
     }
 }
 
-void publishAccessorEntries(std::string_view className, const std::vector<NativeAccessor>& accessors)
+void publishNativeMembers(std::string_view className, const std::vector<NativeOperation>& operations,
+    const std::vector<NativeAccessor>& accessors)
 {
+    const std::string prefix = std::string(className) + ".";
+    for (const NativeOperation& operation : operations) {
+        if (operation.published)
+            registerPluginEntry(prefix + std::string(operation.method.name), operation.method.function);
+    }
     for (const NativeAccessor& accessor : accessors) {
-        for (const NativeMethod* method : {&accessor.getter, &accessor.setter}) {
-            if (method->function)
-                registerPluginEntry(std::string(className) + "." + std::string(method->name), method->function);
-        }
+        const std::string property = prefix + accessor.property.name.toStdString();
+        if (accessor.publishedGetter)
+            registerPluginEntry(property + ".Get", accessor.publishedGetter);
+        if (accessor.publishedSetter)
+            registerPluginEntry(property + ".Set", accessor.publishedSetter);
     }
 }
 

@@ -5,39 +5,46 @@
 // An operation row is checked against its Slot, so a function can only sit
 // in a place of its own type. A property row yields the property record and
 // the method records of its accessors ("Text.Get", "Text.Set"), which
-// reflection lists after the class's operations.
+// reflection lists after the class's operations. A published row is also a
+// plug-in entry, under the class's name and its own ("MenuItem.Text.Set").
 #pragma once
 
 #include "NativeClass_p.h"
 #include "framework/Introspection.h"
 #include "framework/Property.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace fw {
 
-// Reflection cannot unbox a bare Object (a Variant argument); such methods
-// are listed without an invoker.
+// Reflection cannot unbox a bare Object (a Variant argument) or a code
+// pointer; methods that take one are listed without an invoker.
+template<typename Argument>
+inline constexpr bool kUnboxable = !std::is_same_v<Argument, Object*> && !std::is_same_v<Argument, Operation>;
+
 template<typename Signature>
-struct TakesVariant;
+struct Reflectable;
 template<typename Result, typename Self, typename... Args>
-struct TakesVariant<Result(Self*, Args...)> : std::bool_constant<(std::is_same_v<Args, Object*> || ...)> { };
+struct Reflectable<Result(Self*, Args...)> : std::bool_constant<(kUnboxable<Args> && ...)> { };
 
 template<typename Signature>
 ReflectionInvoker reflectionInvokerFor()
 {
-    if constexpr (TakesVariant<Signature>::value)
-        return nullptr;
-    else
+    if constexpr (Reflectable<Signature>::value)
         return Introspection::Invoke<Signature>;
+    else
+        return nullptr;
 }
 
 struct NativeOperation {
     std::size_t slot;
     NativeMethod method;
+    bool published = false;
 };
 
 template<typename Signature>
@@ -47,10 +54,22 @@ NativeOperation nativeOperation(Slot<Signature> slot, std::string_view name, std
     return {slot.index, {name, 1, signature, eraseOperation(function), reflectionInvokerFor<Signature>()}};
 }
 
+template<typename Signature>
+NativeOperation publishedOperation(Slot<Signature> slot, std::string_view name, std::string_view signature,
+    Signature* function)
+{
+    NativeOperation operation = nativeOperation(slot, name, signature, function);
+    operation.published = true;
+    return operation;
+}
+
 struct NativeAccessor {
     PropertyRecord property;
     NativeMethod getter;
     NativeMethod setter; // no function: the property is read-only
+    // The plug-in entries of a published property; nil when it is not.
+    Operation publishedGetter = nullptr;
+    Operation publishedSetter = nullptr;
 };
 
 // Keeps a composed method name ("Text.Get") for as long as the process runs.
@@ -72,23 +91,74 @@ NativeAccessor nativeAccessor(
     return accessor;
 }
 
+// The plug-in convention for property accessors: the getter takes the
+// object and an Int32 that callers pass as 0, the setter the object, the
+// Int32 and the value.
+template<typename Getter>
+struct PluginGetter;
+template<typename Native, typename Result>
+struct PluginGetter<Result (*)(Native*, std::int32_t)> {
+    using Self = Native;
+};
+template<typename Setter>
+struct PluginSetter;
+template<typename Native, typename T>
+struct PluginSetter<void (*)(Native*, std::int32_t, T)> {
+    using Value = T;
+};
+
+// Reflection hands objects over plainly. The object a property's getter
+// returns is held by the object that has the property, so the plain pointer
+// stays valid after the getter's reference goes.
+template<typename T>
+T plainValue(T value)
+{
+    return value;
+}
+template<typename T>
+T* plainValue(const Ref<T>& value)
+{
+    return value.get();
+}
+
+// A property whose accessors follow the plug-in convention, published as
+// they are; reflection reaches them through adapters that pass the 0.
+template<auto Getter, auto Setter = nullptr>
+NativeAccessor publishedAccessor(std::string_view name, std::string_view typeCode)
+{
+    using Native = typename PluginGetter<decltype(Getter)>::Self;
+    using Plain = decltype(plainValue(Getter(std::declval<Native*>(), 0)));
+    auto get = +[](Native* object) { return plainValue(Getter(object, 0)); };
+    NativeAccessor accessor;
+    if constexpr (std::is_null_pointer_v<decltype(Setter)>) {
+        accessor = nativeAccessor<Native, Plain>(name, typeCode, get);
+    } else {
+        using T = typename PluginSetter<decltype(Setter)>::Value;
+        auto set = +[](Native* object, T value) { Setter(object, 0, std::move(value)); };
+        accessor = nativeAccessor<Native, T>(name, typeCode, get, set);
+        accessor.publishedSetter = eraseOperation(Setter);
+    }
+    accessor.publishedGetter = eraseOperation(Getter);
+    return accessor;
+}
+
 // Appends the rows to a definition: the operations' method records and
 // class-table entries, then each property with its accessors' records.
 void addNativeMembers(NativeClassDefinition& definition, const std::vector<NativeOperation>& operations,
     const std::vector<NativeAccessor>& accessors = {});
 
-// Publishes each accessor in the plug-in entry registry under the class's
-// name and the accessor's ("MenuItem.Text.Get").
-void publishAccessorEntries(std::string_view className, const std::vector<NativeAccessor>& accessors);
+// Publishes the published rows as plug-in entries under the class's name.
+void publishNativeMembers(std::string_view className, const std::vector<NativeOperation>& operations,
+    const std::vector<NativeAccessor>& accessors);
 
 // Defines a native class from its definition and its member rows, and
-// publishes its accessors under the class's name.
+// publishes what they publish.
 template<typename Native>
 ClassRecord& defineNativeClassWithMembers(NativeClassDefinition definition,
     const std::vector<NativeOperation>& operations, const std::vector<NativeAccessor>& accessors = {})
 {
     addNativeMembers(definition, operations, accessors);
-    publishAccessorEntries(definition.name, accessors);
+    publishNativeMembers(definition.name, operations, accessors);
     return defineNativeClass<Native>(std::move(definition));
 }
 

@@ -75,7 +75,14 @@ Ref<Picture> Picture::fromFile(const std::string& path)
         return nullptr;
 
     QImage image;
-    if (!reader.read(&image) || image.isNull() || !withinBounds(image.size()))
+    if (!reader.read(&image))
+        return nullptr;
+    return fromImage(std::move(image));
+}
+
+Ref<Picture> Picture::fromImage(QImage image)
+{
+    if (image.isNull() || !withinBounds(image.size()))
         return nullptr;
     Ref<Picture> picture = RuntimeNewObjectOf<Picture>(__Lookup());
     *picture->m_image = std::move(image);

@@ -1,20 +1,22 @@
 #include "PluginEntries_p.h"
 
 #include "NeverDestroyed_p.h"
-#include "framework/Application.h"
 
+#include <algorithm>
 #include <array>
+#include <functional>
+#include <map>
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace fw {
 
 namespace {
-// The entry points start-up resolves, in table order. The framework's own
-// units publish the application's and the menu items' accessors; the
-// controls, windows and media publish theirs, the image well's last.
-constexpr std::array<std::string_view, kPluginEntryCount> pluginEntryNames{
+// The entry points start-up resolves, in table order: every accessor of the
+// application object and of menu items; the operations with which a plug-in
+// builds, walks and searches a menu; the window's menu bar; the label's
+// text; and last the image well's picture, through which the chart window's
+// wells receive their pictures. Each is published by the unit that owns it.
+constexpr std::array<std::string_view, kPluginEntryCount> kPluginEntryNames{
     "Application.MenuBar.Get", "Application.MenuBar.Set",
     "Application.AutoQuit.Get", "Application.AutoQuit.Set",
     "Application.ApplicationName.Get", "Application.ApplicationName.Set",
@@ -27,7 +29,7 @@ constexpr std::array<std::string_view, kPluginEntryCount> pluginEntryNames{
     "Application.StartDragDistance.Get", "Application.StartDragDistance.Set",
     "Application.StartDragTime.Get", "Application.StartDragTime.Set",
     "Application.ExecutablePath.Get", "Application.ProcessId.Get", "Application.Platform.Get",
-    "Application.ScreenWidth.Get", "Application.ScreenHeight.Get", "Application.WindowCount.Get",
+    "Application.ScreenWidth.Get", "Application.ScreenHeight.Get", "Application.Active.Get",
     "Application.ActiveWindowTitle.Get", "Application.EventLoopRunning.Get",
     "MenuItem.Name.Get", "MenuItem.Name.Set",
     "MenuItem.Text.Get", "MenuItem.Text.Set",
@@ -41,20 +43,20 @@ constexpr std::array<std::string_view, kPluginEntryCount> pluginEntryNames{
     "MenuItem.Italic.Get", "MenuItem.Italic.Set",
     "MenuItem.Index.Get", "MenuItem.Parent.Get", "MenuItem.IsSeparator.Get",
     "MenuItem.ShortcutText.Get", "MenuItem.Mnemonic.Get", "MenuItem.HasChildren.Get",
+    "MenuItem.Constructor", "MenuItem.Append", "MenuItem.Insert",
+    "MenuItem.Count", "MenuItem.Item", "MenuItem.Child", "MenuItem._Lookup",
     "Window.MenuBar.Get", "Window.MenuBar.Set",
     "Label.Text.Get", "Label.Text.Set", "Label.TextUnit.Set",
-    "Picture.Width.Get", "Picture.Height.Get",
-    "Sound.Play", "Sound.Stop", "Sound.Volume.Get", "Sound.Volume.Set",
-    "FolderItem.Exists.Get",
     "ImageWell.Image.Get", "ImageWell.Image.Set",
 };
-static_assert(pluginEntryNames.size() == 70);
-static_assert(pluginEntryNames[kPluginEntryCount - 2] == "ImageWell.Image.Get");
-static_assert(pluginEntryNames[kPluginEntryCount - 1] == "ImageWell.Image.Set");
+// Every place named: a list one short would leave the last place empty.
+static_assert(std::ranges::none_of(kPluginEntryNames, &std::string_view::empty));
+static_assert(kPluginEntryNames[kPluginEntryCount - 2] == "ImageWell.Image.Get");
+static_assert(kPluginEntryNames[kPluginEntryCount - 1] == "ImageWell.Image.Set");
 
-std::vector<std::pair<std::string, Operation>>& publishedEntries()
+std::map<std::string, Operation, std::less<>>& publishedEntries()
 {
-    static NeverDestroyed<std::vector<std::pair<std::string, Operation>>> entries;
+    static NeverDestroyed<std::map<std::string, Operation, std::less<>>> entries;
     return entries.get();
 }
 
@@ -63,38 +65,30 @@ std::array<Operation, kPluginEntryCount>& entryTable()
     static NeverDestroyed<std::array<Operation, kPluginEntryCount>> table;
     return table.get();
 }
-
-Operation publishedEntry(std::string_view name)
-{
-    for (const auto& [published, entry] : publishedEntries()) {
-        if (published == name)
-            return entry;
-    }
-    return nullptr;
-}
 } // namespace
+
+std::span<const std::string_view, kPluginEntryCount> pluginEntryNames()
+{
+    return kPluginEntryNames;
+}
 
 void registerPluginEntry(std::string_view name, Operation entry)
 {
-    for (auto& [published, existing] : publishedEntries()) {
-        if (published == name) {
-            existing = entry;
-            return;
-        }
-    }
-    publishedEntries().emplace_back(std::string(name), entry);
+    publishedEntries().insert_or_assign(std::string(name), entry);
 }
 
 void _InitPluginEntrypoints()
 {
-    for (std::size_t i = 0; i < kPluginEntryCount; ++i)
-        entryTable()[i] = publishedEntry(pluginEntryNames[i]);
+    for (std::size_t i = 0; i < kPluginEntryCount; ++i) {
+        auto published = publishedEntries().find(kPluginEntryNames[i]);
+        entryTable()[i] = published != publishedEntries().end() ? published->second : nullptr;
+    }
 }
 
 Operation pluginEntryPoint(std::string_view name)
 {
     for (std::size_t i = 0; i < kPluginEntryCount; ++i) {
-        if (pluginEntryNames[i] == name)
+        if (kPluginEntryNames[i] == name)
             return entryTable()[i];
     }
     return nullptr;

@@ -1,5 +1,7 @@
 #include "framework/Property.h"
 
+#include "CheckedSelf_p.h"
+
 #include <bit>
 #include <cstring>
 
@@ -7,9 +9,7 @@ namespace fw::Int32 {
 
 static std::byte* fieldOf(Object* object, const PropertyRecord& property)
 {
-    if (!object)
-        RaiseNilObjectException();
-    std::byte* field = object->fieldAt(property.fieldOffset, sizeof(std::int32_t));
+    std::byte* field = checkedSelf(object).fieldAt(property.fieldOffset, sizeof(std::int32_t));
     if (!field)
         RaiseNew(IllegalCastException::__Lookup(), "the property's field lies outside the instance");
     return field;

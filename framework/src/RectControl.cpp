@@ -5,7 +5,7 @@
 #include "CheckedSelf_p.h"
 #include "ControlWidget_p.h"
 #include "NativeWidget_p.h"
-#include "QtString_p.h"
+#include "QtText_p.h"
 #include "Statics_p.h"
 #include "StoredProperty_p.h"
 
@@ -59,25 +59,22 @@ struct RectControlPropertyTable {
 
 ClassRecord& RectControl::__Lookup()
 {
-    static ClassRecord& record = [] () -> ClassRecord& {
-        NativeClassDefinition definition{
+    static ClassRecord& record = defineNativeClassWithMembers<RectControl>(
+        {
             .name = "RectControl",
             .base = &Control::__Lookup(),
             .events = {"MouseDown", "MouseDrag", "MouseUp", "MouseEnter", "MouseExit", "MouseMove", "MouseWheel",
                 "KeyDown", "KeyUp", "GotFocus", "LostFocus", "DropObject", "DragEnter", "DragExit", "DragOver",
                 "ConstructContextualMenu", "ContextualMenuAction"},
             .operationCount = RectControlSlot::OperationCount,
-        };
-        addNativeMembers(definition,
-            {
-                nativeOperation(RectControlSlot::Constructor, "Constructor", "%%", &RectControl::Constructor),
-                nativeOperation(RectControlSlot::Refresh, "Refresh", "%%", &RectControl::Refresh),
-                nativeOperation(RectControlSlot::SetFocus, "SetFocus", "%%", &RectControl::SetFocus),
-                nativeOperation(RectControlSlot::Close, "Close", "%%", &RectControl::Close),
-            },
-            RectControlPropertyTable::rows());
-        return defineNativeClass<RectControl>(std::move(definition));
-    }();
+        },
+        {
+            nativeOperation(RectControlSlot::Constructor, "Constructor", "%%", &RectControl::Constructor),
+            nativeOperation(RectControlSlot::Refresh, "Refresh", "%%", &RectControl::Refresh),
+            nativeOperation(RectControlSlot::SetFocus, "SetFocus", "%%", &RectControl::SetFocus),
+            nativeOperation(RectControlSlot::Close, "Close", "%%", &RectControl::Close),
+        },
+        RectControlPropertyTable::rows());
     return record;
 }
 
@@ -205,7 +202,7 @@ void RectControl::applyFocusPolicy()
 void RectControl::applyHelpTag()
 {
     if (QWidget* widget = this->widget())
-        widget->setToolTip(qtString(helpTag));
+        widget->setToolTip(toQString(helpTag));
 }
 
 void RectControl::applyEnabled()

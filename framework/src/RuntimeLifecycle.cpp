@@ -2,6 +2,7 @@
 #include "framework/MenuItem.h"
 
 #include "NeverDestroyed_p.h"
+#include "RaiseEvent_p.h"
 #include "RuntimeState_p.h"
 #include "Statics_p.h"
 
@@ -47,9 +48,7 @@ void fireOpen(void* application)
 
 void fireClose(void* application)
 {
-    auto* typed = static_cast<Application*>(application);
-    if (auto close = eventImplementation(typed->classRecord(), ApplicationEvent::Close))
-        close(typed);
+    raiseEvent(static_cast<Application*>(application), ApplicationEvent::Close);
 }
 
 void deliverToApplication(void (*routine)(void*))
@@ -133,11 +132,9 @@ void RuntimeQuit()
 
 void RuntimeRequestQuit()
 {
-    if (Ref<Application> application = RuntimeAppObject()) {
-        auto cancelClose = eventImplementation(application->classRecord(), ApplicationEvent::CancelClose);
-        if (cancelClose && cancelClose(application.get()))
-            return;
-    }
+    Ref<Application> application = RuntimeAppObject();
+    if (application && raiseEvent(application.get(), ApplicationEvent::CancelClose))
+        return;
     RuntimeQuit();
 }
 

@@ -6,9 +6,7 @@
 
 #include "NativeMembers_p.h"
 
-#include <string>
 #include <string_view>
-#include <type_traits>
 #include <utility>
 
 namespace fw {
@@ -28,44 +26,11 @@ void writeStoredField(Native* object, T value)
         (object->*Apply)();
 }
 
-// Reflection's generic invoker boxes Boolean, Int32, String and objects; a
-// Color getter is boxed here.
-template<typename Native>
-Ref<Object> invokeColorGetter(Operation function, Object* target, const ArgumentList*)
-{
-    if (!target)
-        RaiseNilObjectException();
-    Ref<Native> native = RuntimeCheckCast<Native>(target);
-    auto getter = reinterpret_cast<Color (*)(Native*)>(function);
-    return box(getter(native.get()));
-}
-
-// A property with its "X.Get" / "X.Set" method records.
-template<typename Native, typename T>
-NativeAccessor accessor(
-    std::string_view name, std::string_view typeCode, T (*getter)(Native*), void (*setter)(Native*, T) = nullptr)
-{
-    if constexpr (std::is_same_v<T, Color>) {
-        NativeAccessor colour;
-        std::string code(typeCode);
-        colour.property = nativeProperty<Native, Color>(String(name), String(typeCode), setter ? 5 : 1, getter, setter);
-        colour.getter = {persistentMemberName(std::string(name) + ".Get"), 1, persistentMemberName("%" + code + "%"),
-            eraseOperation(getter), &invokeColorGetter<Native>};
-        if (setter) {
-            colour.setter = {persistentMemberName(std::string(name) + ".Set"), 1, persistentMemberName("%%" + code),
-                eraseOperation(setter), Introspection::Invoke<void(Native*, Color)>};
-        }
-        return colour;
-    } else {
-        return nativeAccessor<Native, T>(name, typeCode, getter, setter);
-    }
-}
-
 template<typename Native, typename T, T Native::*Field, void (Native::*Apply)() = nullptr>
 NativeAccessor storedAccessor(std::string_view name, std::string_view typeCode)
 {
-    return accessor<Native, T>(name, typeCode, &readStoredField<Native, T, Field>,
-        &writeStoredField<Native, T, Field, Apply>);
+    return nativeAccessor<Native, T>(
+        name, typeCode, &readStoredField<Native, T, Field>, &writeStoredField<Native, T, Field, Apply>);
 }
 
 // A property that only a property list sets, before the object is shown: a

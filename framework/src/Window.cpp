@@ -154,7 +154,7 @@ void Window::_AddControl(Window* window, String name, Control* control)
     if (!control)
         RaiseNilObjectException();
     control->attach(&self, std::move(name));
-    if (std::find(self.m_controls.begin(), self.m_controls.end(), Ref<Control>(control)) == self.m_controls.end())
+    if (std::ranges::find(self.m_controls, control, &Ref<Control>::get) == self.m_controls.end())
         self.m_controls.emplace_back(control);
     self.updateTabOrder();
 }
@@ -203,13 +203,10 @@ void Window::__DependencyList(Window*)
 void Window::updateTabOrder()
 {
     std::vector<RectControl*> focusable;
-    for (const Ref<Control>& control : m_controls) {
-        if (control->isKindOf(RectControl::__Lookup())) {
-            auto* rect = static_cast<RectControl*>(control.get());
-            if (rect->widget() && rect->widget()->focusPolicy() != Qt::NoFocus)
-                focusable.push_back(rect);
-        }
-    }
+    forEachRectControl([&focusable](RectControl& control) {
+        if (control.widget() && control.widget()->focusPolicy() != Qt::NoFocus)
+            focusable.push_back(&control);
+    });
     // Controls that share a TabIndex keep the order in which they were added.
     std::stable_sort(focusable.begin(), focusable.end(),
         [](const RectControl* a, const RectControl* b) { return a->tabIndex < b->tabIndex; });
@@ -224,10 +221,9 @@ void Window::nativeContentResized(std::int32_t oldWidth, std::int32_t oldHeight)
     const QSize now = m_native->content->size();
     m_width = now.width();
     m_height = now.height();
-    for (const Ref<Control>& control : m_controls) {
-        if (control->isKindOf(RectControl::__Lookup()))
-            static_cast<RectControl*>(control.get())->followContentResize(m_width - oldWidth, m_height - oldHeight);
-    }
+    forEachRectControl([&](RectControl& control) {
+        control.followContentResize(m_width - oldWidth, m_height - oldHeight);
+    });
 }
 
 void Window::nativeFrameMoved()
@@ -278,9 +274,10 @@ void Window::_AddMenuHandler(Window* window, String itemName, Operation handler)
 
 void Window::_EnableMenuItems(Window* window)
 {
-    raiseEvent(&checkedSelf(window), WindowEvent::EnableMenuItems);
-    if (window->m_menuBar)
-        window->m_menuBar->refreshAutomaticEnabling();
+    Window& self = checkedSelf(window);
+    raiseEvent(window, WindowEvent::EnableMenuItems);
+    if (self.m_menuBar)
+        self.m_menuBar->refreshAutomaticEnabling();
 }
 
 // --- showing, hiding, closing ---

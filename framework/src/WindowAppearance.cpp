@@ -6,14 +6,13 @@
 #include "framework/Picture.h"
 
 #include "CheckedSelf_p.h"
-#include "QtString_p.h"
+#include "QtText_p.h"
 #include "WindowWidgets_p.h"
 
 #include <QApplication>
-#include <QDir>
+#include <QImage>
 #include <QLayout>
 #include <QScreen>
-#include <QTemporaryFile>
 #include <QWindow>
 
 #include <algorithm>
@@ -85,15 +84,7 @@ void Window::UpdateNow(Window* window)
 Ref<Picture> Window::DrawInto(Window* window)
 {
     QWidget* content = checkedSelf(window).contentWidget();
-    if (!content)
-        return nullptr;
-    // A Picture is made only from a file: the drawing travels through a
-    // temporary JPEG written at full quality.
-    QTemporaryFile file(QDir::tempPath() + "/window-XXXXXX.jpg");
-    if (!file.open() || !content->grab().toImage().save(&file, "JPEG", 100))
-        return nullptr;
-    file.close();
-    return Picture::fromFile(file.fileName().toStdString());
+    return content ? Picture::fromImage(content->grab().toImage()) : nullptr;
 }
 
 void Window::_DrawBackground(Window* window)
@@ -145,7 +136,7 @@ void Window::applySizeLimits()
 void Window::applyTitle()
 {
     if (m_native)
-        m_native->frame->setWindowTitle(qtString(m_title));
+        m_native->frame->setWindowTitle(toQString(m_title));
 }
 
 void Window::applyWindowFlags()
@@ -220,9 +211,7 @@ void Window::applyMenuBar()
         return;
     WindowFrame* frame = m_native->frame.get();
     frame->setMenuBar(m_menuBar ? m_menuBar->createNativeMenuBar(frame) : nullptr);
-    if (QWidget* bar = frame->menuWidget())
-        bar->setVisible(m_menuBarVisible);
-    applySizeLimits();
+    applyMenuBarVisibility();
 }
 
 void Window::applyMenuBarVisibility()

@@ -8,13 +8,12 @@
 
 #include "ImplicitWindows_p.h"
 #include "NativeMembers_p.h"
-#include "PluginEntries_p.h"
 #include "Statics_p.h"
 #include "StoredProperty_p.h"
+#include "WindowWidgets_p.h"
 
 #include <QApplication>
 #include <QCursor>
-#include <QMainWindow>
 #include <QScreen>
 
 #include <array>
@@ -33,38 +32,10 @@ NativeOperation unreflectedOperation(
     return {slot.index, {name, 1, signature, eraseOperation(function), nullptr}};
 }
 
-// Reflection's invoker for a shared method, which has no target object.
-template<typename Signature>
-struct SharedInvoker;
-template<typename Result, typename... Args>
-struct SharedInvoker<Result(Args...)> {
-    static Ref<Object> invoke(Operation function, Object*, const ArgumentList* arguments)
-    {
-        if constexpr (sizeof...(Args) > 0) {
-            if (!arguments)
-                RaiseNilObjectException();
-            if (arguments->items().size() != sizeof...(Args))
-                RaiseNew(IllegalCastException::__Lookup(), "wrong number of arguments");
-        }
-        return call(reinterpret_cast<Result (*)(Args...)>(function), arguments, std::index_sequence_for<Args...>());
-    }
-
-private:
-    template<std::size_t... I>
-    static Ref<Object> call(Result (*function)(Args...), const ArgumentList* arguments, std::index_sequence<I...>)
-    {
-        Result result = function(unbox<Args>(arguments->items()[I].get())...);
-        if constexpr (std::is_same_v<Result, std::int32_t>)
-            return box(result);
-        else
-            return box(Ref<Object>(std::move(result)));
-    }
-};
-
 template<typename Signature>
 NativeMethod sharedMethod(std::string_view name, std::string_view signature, Signature* function)
 {
-    return {name, 3, signature, eraseOperation(function), &SharedInvoker<Signature>::invoke};
+    return {name, 3, signature, eraseOperation(function), Introspection::InvokeShared<Signature>};
 }
 
 template<typename Signature>
@@ -73,11 +44,11 @@ NativeMethod ordinaryMethod(std::string_view name, std::string_view signature, S
     return {name, 1, signature, eraseOperation(function), Introspection::Invoke<Signature>};
 }
 
-const std::vector<NativeOperation>& operationRows()
+std::vector<NativeOperation> operationRows()
 {
     using W = Window;
     namespace S = WindowSlot;
-    static const std::vector<NativeOperation> rows{
+    return {
         nativeOperation(S::Show, "Show", "%%", &W::Show),
         nativeOperation(S::ShowWithin, "ShowWithin", "%%o<Window>", &W::ShowWithin),
         nativeOperation(S::ShowModalWithin, "ShowModalWithin", "%%o<Window>", &W::ShowModalWithin),
@@ -130,32 +101,15 @@ const std::vector<NativeOperation>& operationRows()
         nativeOperation(S::_ControlByNameIndex, "_ControlByNameIndex", "%o<Control>%si4", &W::_ControlByNameIndex),
         nativeOperation(S::_DrawBackground, "_DrawBackground", "%%", &W::_DrawBackground),
     };
-    return rows;
 }
 
-void registerWindowClass()
-{
-    Window::__Lookup();
-    registerPluginEntry("Window.MenuBar.Get", eraseOperation(&Window::MenuBar_Get));
-    registerPluginEntry("Window.MenuBar.Set", eraseOperation(&Window::MenuBar_Set));
-}
-
-const StaticsRegistration windowClassStatics(StaticsRank::Windows, registerWindowClass, nullptr);
+const StaticsRegistration windowClassStatics(StaticsRank::Windows, [] { Window::__Lookup(); }, nullptr);
 
 constexpr std::array<std::string_view, WindowEvent::Count> kEventNames{
 #define FW_WINDOW_EVENT_NAME(name, result, ...) #name,
     FW_FOR_EACH_WINDOW_EVENT(FW_WINDOW_EVENT_NAME)
 #undef FW_WINDOW_EVENT_NAME
 };
-
-// What the read-only properties read from the native window, or what they
-// give before the window is constructed.
-template<typename T, typename Read>
-T fromFrame(Window* window, T otherwise, Read read)
-{
-    auto* frame = static_cast<QMainWindow*>(window->widget());
-    return frame ? read(frame) : otherwise;
-}
 
 // The screen the window is on (the main screen before it is constructed);
 // without any screen, what is given instead.
@@ -208,10 +162,9 @@ struct WindowPropertyTable {
 
             storedAccessor<W, i4, &W::m_left, &W::applyPosition>("Left", "i4"),
             storedAccessor<W, i4, &W::m_top, &W::applyPosition>("Top", "i4"),
-            accessor<W, MenuBar*>("MenuBar", "o<MenuBar>", +[](W* window) { return window->m_menuBar.get(); },
-                +[](W* window, MenuBar* menuBar) { W::MenuBar_Set(window, 0, menuBar); }),
-            accessor<W, RectControl*>("Focus", "o<RectControl>", &focusedControl, &focusControl),
-            accessor<W, Picture*>("Backdrop", "o<Picture>", +[](W* window) { return window->m_backdrop.get(); },
+            publishedAccessor<&W::MenuBar_Get, &W::MenuBar_Set>("MenuBar", "o<MenuBar>"),
+            nativeAccessor<W, RectControl*>("Focus", "o<RectControl>", &focusedControl, &focusControl),
+            nativeAccessor<W, Picture*>("Backdrop", "o<Picture>", +[](W* window) { return window->m_backdrop.get(); },
                 +[](W* window, Picture* picture) {
                     window->m_backdrop = picture;
                     W::Refresh(window);
@@ -222,53 +175,61 @@ struct WindowPropertyTable {
             storedAccessor<W, i4, &W::m_opacity, &W::applyState>("Opacity", "i4"),
             storedAccessor<W, bool, &W::m_keepOnTop, &W::applyWindowFlags>("KeepOnTop", "b"),
             storedAccessor<W, bool, &W::m_mouseCursorVisible, &W::applyState>("MouseCursorVisible", "b"),
-            accessor<W, FolderItem*>("DocumentFile", "o<FolderItem>",
+            nativeAccessor<W, FolderItem*>("DocumentFile", "o<FolderItem>",
                 +[](W* window) { return window->m_documentFile.get(); },
                 +[](W* window, FolderItem* item) { window->m_documentFile = item; }),
 
-            accessor<W, i4>("ControlCount", "i4", +[](W* window) { return i4(window->m_controls.size()); }),
-            accessor<W, i4>("MouseX", "i4", +[](W* window) { return mouseInContent(window).x(); }),
-            accessor<W, i4>("MouseY", "i4", +[](W* window) { return mouseInContent(window).y(); }),
-            accessor<W, i4>("Handle", "i4", +[](W* window) {
+            nativeAccessor<W, i4>("ControlCount", "i4", +[](W* window) { return i4(window->m_controls.size()); }),
+            nativeAccessor<W, i4>("MouseX", "i4", +[](W* window) { return mouseInContent(window).x(); }),
+            nativeAccessor<W, i4>("MouseY", "i4", +[](W* window) { return mouseInContent(window).y(); }),
+            nativeAccessor<W, i4>("Handle", "i4", +[](W* window) {
                 return fromFrame(window, 0, [](QMainWindow* frame) { return i4(frame->internalWinId() & 0xFFFFFFFF); });
             }),
-            accessor<W, bool>("Active", "b", +[](W* window) {
+            nativeAccessor<W, bool>("Active", "b", +[](W* window) {
                 return fromFrame(window, false, [](QMainWindow* frame) { return frame->isActiveWindow(); });
             }),
-            accessor<W, bool>("Modal", "b", +[](W* window) {
+            nativeAccessor<W, bool>("Modal", "b", +[](W* window) {
                 return fromFrame(window, false, [](QMainWindow* frame) { return frame->isModal(); });
             }),
-            accessor<W, bool>("Minimized", "b", +[](W* window) {
+            nativeAccessor<W, bool>("Minimized", "b", +[](W* window) {
                 return fromFrame(window, false, [](QMainWindow* frame) { return frame->isMinimized(); });
             }),
-            accessor<W, bool>("Maximized", "b", +[](W* window) {
+            nativeAccessor<W, bool>("Maximized", "b", +[](W* window) {
                 return fromFrame(window, false, [](QMainWindow* frame) { return frame->isMaximized(); });
             }),
-            accessor<W, bool>("ImplicitInstance", "b",
+            nativeAccessor<W, bool>("ImplicitInstance", "b",
                 +[](W* window) { return ImplicitWindows::isImplicitInstance(window); }),
-            accessor<W, i4>("MenuBarHeight", "i4", +[](W* window) {
+            nativeAccessor<W, i4>("MenuBarHeight", "i4", +[](W* window) {
                 return fromFrame(window, 0, [](QMainWindow* frame) {
                     QWidget* bar = frame->menuWidget();
                     return bar && !bar->isHidden() ? i4(bar->height()) : 0;
                 });
             }),
-            accessor<W, i4>("OuterWidth", "i4", +[](W* window) {
+            nativeAccessor<W, i4>("OuterWidth", "i4", +[](W* window) {
                 return fromFrame(window, 0, [](QMainWindow* frame) { return i4(frame->frameGeometry().width()); });
             }),
-            accessor<W, i4>("OuterHeight", "i4", +[](W* window) {
+            nativeAccessor<W, i4>("OuterHeight", "i4", +[](W* window) {
                 return fromFrame(window, 0, [](QMainWindow* frame) { return i4(frame->frameGeometry().height()); });
             }),
-            accessor<W, i4>("ScaleFactor", "i4", +[](W* window) {
+            nativeAccessor<W, i4>("ScaleFactor", "i4", +[](W* window) {
                 return fromScreen(window, 100, [](QScreen* screen) { return i4(screen->devicePixelRatio() * 100); });
             }),
-            accessor<W, bool>("Closed", "b", +[](W* window) { return window->m_closed; }),
-            accessor<W, i4>("ScreenWidth", "i4", +[](W* window) {
+            nativeAccessor<W, bool>("Closed", "b", +[](W* window) { return window->m_closed; }),
+            nativeAccessor<W, i4>("ScreenWidth", "i4", +[](W* window) {
                 return fromScreen(window, 0, [](QScreen* screen) { return i4(screen->geometry().width()); });
             }),
-            accessor<W, i4>("ScreenHeight", "i4", +[](W* window) {
+            nativeAccessor<W, i4>("ScreenHeight", "i4", +[](W* window) {
                 return fromScreen(window, 0, [](QScreen* screen) { return i4(screen->geometry().height()); });
             }),
         };
+    }
+
+    // What the read-only properties read from the native window, or what
+    // they give before the window is constructed.
+    template<typename T, typename Read>
+    static T fromFrame(W* window, T otherwise, Read read)
+    {
+        return window->m_native ? read(window->m_native->frame.get()) : otherwise;
     }
 
     static QPoint mouseInContent(W* window)
@@ -281,14 +242,12 @@ struct WindowPropertyTable {
     {
         QWidget* content = window->contentWidget();
         QWidget* focused = content ? content->focusWidget() : nullptr;
-        for (const Ref<Control>& control : window->m_controls) {
-            if (control->isKindOf(RectControl::__Lookup())) {
-                auto* rect = static_cast<RectControl*>(control.get());
-                if (focused && rect->widget() == focused)
-                    return rect;
-            }
-        }
-        return nullptr;
+        RectControl* found = nullptr;
+        window->forEachRectControl([&](RectControl& control) {
+            if (focused && control.widget() == focused)
+                found = &control;
+        });
+        return found;
     }
 
     static void focusControl(W* window, RectControl* control)
@@ -311,7 +270,9 @@ ClassRecord& Window::__Lookup()
             .initializer = &Window::__Init,
             .finalizer = &Window::__Exit,
         };
-        addNativeMembers(definition, operationRows(), WindowPropertyTable::accessorRows());
+        const std::vector<NativeAccessor> accessors = WindowPropertyTable::accessorRows();
+        addNativeMembers(definition, operationRows(), accessors);
+        publishNativeMembers(definition.name, {}, accessors);
         for (PropertyRecord& property : WindowPropertyTable::designTimeRows())
             definition.properties.push_back(std::move(property));
         definition.methods.push_back(ordinaryMethod("_CallOpen", "%%", &Window::_CallOpen));

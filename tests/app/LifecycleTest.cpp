@@ -155,19 +155,6 @@ void throwLogicError(void*)
     throw std::logic_error("the loop broke");
 }
 
-TEST(ProgramFailures, AnExceptionInAnEventIsReportedAndTheLoopGoesOn)
-{
-    ::testing::internal::CaptureStderr();
-    std::int32_t status = runProgram([] {
-        fw::RuntimeDeliverEvent(&raiseNil, nullptr);
-        EXPECT_TRUE(chartWindow()) << "the program is still running";
-        chooseQuit();
-    });
-    std::string report = ::testing::internal::GetCapturedStderr();
-    EXPECT_EQ(status, 0);
-    EXPECT_NE(report.find("NilObjectException"), std::string::npos) << report;
-}
-
 TEST(ProgramFailures, AnExceptionOutOfTheLoopIsReportedAndShutDownRunsInFull)
 {
     ::testing::internal::CaptureStderr();

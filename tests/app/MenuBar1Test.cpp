@@ -2,18 +2,15 @@
 // and Edit menus it builds, as the model holds them and as Qt shows them.
 #include "app/MenuBar1.h"
 
-#include "framework/Application.h"
-
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTest>
-#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <span>
 
 namespace tolvane {
 namespace {
@@ -39,21 +36,32 @@ const ExpectedItem kEdit[] = {
     {"EditSelectAll", "Select &All", "Cmd+A", QKeySequence(Qt::CTRL | Qt::Key_A)},
 };
 
-void expectMenu(const fw::MenuItem& menu, std::span<const ExpectedItem> expected)
+// A menu with its items, in the model and in the Qt menu that shows it.
+void expectMenu(fw::MenuItem& menu, const char* name, const char* text, std::span<const ExpectedItem> expected)
 {
+    SCOPED_TRACE(name);
+    EXPECT_EQ(menu.name(), name);
+    EXPECT_EQ(menu.text(), text);
+    EXPECT_EQ(menu.keyboardShortcut(), "");
+    EXPECT_FALSE(menu.keyboardShortcut().isNil()) << "a menu's shortcut is set, to the empty text";
+    EXPECT_TRUE(menu.autoEnable());
     ASSERT_EQ(menu.children().size(), expected.size());
+    ASSERT_NE(menu.menu(), nullptr);
+    ASSERT_EQ(menu.menu()->actions().size(), qsizetype(expected.size()));
     for (std::size_t i = 0; i < expected.size(); ++i) {
         const fw::MenuItem& item = *menu.children()[i];
         const ExpectedItem& want = expected[i];
         EXPECT_EQ(item.name(), want.name);
         EXPECT_EQ(item.text(), want.text) << want.name;
         EXPECT_TRUE(item.autoEnable()) << want.name;
-        EXPECT_TRUE(item.children().empty()) << want.name;
-        if (want.shortcut) {
+        if (want.shortcut)
             EXPECT_EQ(item.keyboardShortcut(), *want.shortcut) << want.name;
-        } else {
+        else
             EXPECT_TRUE(item.keyboardShortcut().isNil()) << want.name << " has a shortcut set";
-        }
+
+        const QAction* shown = menu.menu()->actions()[qsizetype(i)];
+        EXPECT_EQ(shown->isSeparator(), item.isSeparator()) << want.name;
+        EXPECT_EQ(shown->shortcut(), want.shown) << want.name;
     }
 }
 
@@ -65,83 +73,18 @@ protected:
 TEST_F(MenuBar1Instance, HoldsFileThenEditWithTheirItems)
 {
     fw::Ref<MenuBar1> bar = implicit::MenuBar1();
-    ASSERT_EQ(bar->children().size(), 2u);
-    const fw::MenuItem& file = *bar->children()[0];
-    const fw::MenuItem& edit = *bar->children()[1];
-    EXPECT_EQ(file.name(), "FileMenu");
-    EXPECT_EQ(file.text(), "&File");
-    EXPECT_EQ(edit.name(), "EditMenu");
-    EXPECT_EQ(edit.text(), "&Edit");
-    for (const fw::MenuItem* menu : {&file, &edit}) {
-        EXPECT_TRUE(menu->autoEnable());
-        EXPECT_FALSE(menu->keyboardShortcut().isNil());
-        EXPECT_EQ(menu->keyboardShortcut(), "");
-    }
-    expectMenu(file, kFile);
-    expectMenu(edit, kEdit);
-
-    // The items are found by Name at any depth, with their classes.
-    fw::MenuItem* barItem = bar.get();
-    fw::Ref<fw::MenuItem> clear = fw::call(barItem, fw::MenuItemSlot::_Lookup, fw::String("EditClear"));
-    ASSERT_TRUE(clear);
-    EXPECT_EQ(clear->text(), "&Delete");
-    fw::Ref<fw::MenuItem> quit = fw::MenuItem::_Lookup(bar.get(), "FileQuit");
-    EXPECT_EQ(&quit->classRecord(), &fw::QuitMenuItem::__Lookup());
-    EXPECT_EQ(&clear->classRecord(), &fw::MenuItem::__Lookup());
-}
-
-TEST_F(MenuBar1Instance, ShowsTheMenusWithCtrlShortcuts)
-{
-    fw::Ref<MenuBar1> bar = implicit::MenuBar1();
     QWidget window;
     QMenuBar* shown = bar->createNativeMenuBar(&window);
+    ASSERT_EQ(bar->children().size(), 2u);
     ASSERT_EQ(shown->actions().size(), 2);
-    EXPECT_EQ(shown->actions()[0]->text(), "&File");
-    EXPECT_EQ(shown->actions()[1]->text(), "&Edit");
+    expectMenu(*bar->children()[0], "FileMenu", "&File", kFile);
+    expectMenu(*bar->children()[1], "EditMenu", "&Edit", kEdit);
 
-    QMenu* edit = shown->actions()[1]->menu();
-    ASSERT_NE(edit, nullptr);
-    ASSERT_EQ(edit->actions().size(), 8);
-    for (int i = 0; i < edit->actions().size(); ++i) {
-        const QAction* action = edit->actions()[i];
-        EXPECT_EQ(action->isSeparator(), kEdit[i].text == std::string_view("-")) << kEdit[i].name;
-        if (!action->isSeparator()) {
-            EXPECT_EQ(action->text(), kEdit[i].text);
-        }
-        EXPECT_EQ(action->shortcut(), kEdit[i].shown) << kEdit[i].name;
-    }
-    QMenu* file = shown->actions()[0]->menu();
-    ASSERT_NE(file, nullptr);
-    ASSERT_EQ(file->actions().size(), 1);
-    EXPECT_EQ(file->actions()[0]->shortcut(), kFile[0].shown);
-}
-
-TEST_F(MenuBar1Instance, CtrlQQuitsFromEveryWindowThatShowsTheBar)
-{
-    fw::Ref<MenuBar1> bar = implicit::MenuBar1();
-    QWidget first, second;
-    for (QWidget* window : {&first, &second}) {
-        bar->createNativeMenuBar(window);
-        window->resize(200, 100);
-        window->show();
-    }
-    for (QWidget* window : {&first, &second}) {
-        bool pressed = false;
-        QTimer::singleShot(0, [&] {
-            window->activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-            pressed = true;
-            QTest::keyClick(window, Qt::Key_Q, Qt::ControlModifier);
-        });
-        QTimer guard;
-        guard.setSingleShot(true);
-        QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
-        guard.start(10000);
-        fw::_RuntimeRun();
-        EXPECT_TRUE(pressed);
-        EXPECT_TRUE(guard.isActive()) << "Ctrl+Q did not end the loop";
-        EXPECT_EQ(fw::RuntimeExit(), 0);
-    }
+    // The window's accessors find the items by Name at any depth.
+    fw::MenuItem* barItem = bar.get();
+    fw::Ref<fw::MenuItem> quit = fw::call(barItem, fw::MenuItemSlot::_Lookup, fw::String("FileQuit"));
+    ASSERT_TRUE(quit);
+    EXPECT_EQ(&quit->classRecord(), &fw::QuitMenuItem::__Lookup());
 }
 
 TEST_F(MenuBar1Instance, IsMadeOnceAndReleasedByItsGlobal)
@@ -150,13 +93,11 @@ TEST_F(MenuBar1Instance, IsMadeOnceAndReleasedByItsGlobal)
     fw::Ref<MenuBar1> second = implicit::MenuBar1();
     EXPECT_EQ(first, second);
     EXPECT_EQ(first->children().size(), 2u) << "the menus are built once";
-    EXPECT_EQ(first->children()[1]->children().size(), 8u);
     EXPECT_EQ(first->refCount(), 3u) << "two callers and the global";
 
     fw::Ref<fw::WeakReference> weak = first->weakReference();
     first = nullptr;
     second = nullptr;
-    EXPECT_NE(weak->target(), nullptr);
     MenuBar1::_implicitInstance.__Exit();
     EXPECT_EQ(MenuBar1::_implicitInstance.get(), nullptr);
     EXPECT_EQ(weak->target(), nullptr);
@@ -169,31 +110,20 @@ TEST_F(MenuBar1Instance, IsMadeOnceAndReleasedByItsGlobal)
 TEST(MenuBar1Class, KeepsMenuBarsTableWithItsConstructorAndBuilders)
 {
     fw::ClassRecord& record = MenuBar1::__Lookup();
-    const fw::ClassRecord& base = fw::MenuBar::__Lookup();
     fw::Vtable table = record.vtable;
     MenuBar1::__ctblinit();
     EXPECT_EQ(&MenuBar1::__Lookup(), &record);
-    EXPECT_EQ(record.vtable, table);
+    EXPECT_EQ(record.vtable, table) << "a second registration changes nothing";
 
-    EXPECT_EQ(record.name, "MenuBar1.MenuBar1");
+    const fw::ClassRecord& base = fw::MenuBar::__Lookup();
     EXPECT_EQ(record.base, &base);
-    EXPECT_EQ(record.instanceSize, base.instanceSize);
-    ASSERT_EQ(record.classAttributes.size(), 1u);
-    EXPECT_EQ(record.classAttributes[0].name, "__Scope");
-    EXPECT_EQ(record.classAttributes[0].value, "Public");
-    EXPECT_EQ(record.events.size(), 2u);
-    for (const fw::EventRecord& event : record.events)
-        EXPECT_EQ(event.implementation, nullptr);
-    EXPECT_EQ(record.properties.size(), 16u);
-
+    EXPECT_EQ(record.name, "MenuBar1.MenuBar1");
     ASSERT_EQ(record.vtable.size(), 27u);
-    EXPECT_EQ(record.vtableCount, 27u);
     for (std::size_t slot = 0; slot < base.vtable.size(); ++slot) {
-        if (slot == fw::MenuItemSlot::Constructor.index) {
+        if (slot == fw::MenuItemSlot::Constructor.index)
             EXPECT_EQ(record.vtable[slot], fw::eraseOperation(&MenuBar1::Constructor));
-        } else {
+        else
             EXPECT_EQ(record.vtable[slot], base.vtable[slot]) << slot;
-        }
     }
     EXPECT_EQ(record.vtable[25], fw::eraseOperation(&MenuBar1::Untitled0));
     EXPECT_EQ(record.vtable[26], fw::eraseOperation(&MenuBar1::Untitled1));
@@ -203,12 +133,12 @@ TEST(MenuBar1Class, KeepsMenuBarsTableWithItsConstructorAndBuilders)
     for (std::size_t i = 0; i < 3; ++i) {
         const fw::MethodRecord& method = record.methods[51 + i];
         EXPECT_EQ(method.name, own[i]);
-        EXPECT_EQ(method.flags, 1u);
         EXPECT_EQ(method.signature, "%%");
-        EXPECT_NE(method.invoker, nullptr);
         ASSERT_EQ(method.attributes.size(), 1u);
         EXPECT_EQ(method.attributes[0].value, "Public");
     }
+    ASSERT_EQ(record.classAttributes.size(), 1u);
+    EXPECT_EQ(record.classAttributes[0].value, "Public");
 }
 
 } // namespace

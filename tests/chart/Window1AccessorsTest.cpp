@@ -1,10 +1,9 @@
 // The control and menu-item accessors: a fresh look-up by name at every
-// call, typed as the accessor's class, through the class table and through
-// reflection alike.
+// call, typed as the accessor's class, called here as the runtime's
+// reflection calls them.
 #include "ChartTestSupport.h"
 
-#include "app/MenuBar1.h"
-
+#include <algorithm>
 #include <map>
 
 using namespace tolvane;
@@ -12,48 +11,51 @@ using namespace tolvane::testing;
 
 namespace {
 
-// Calls an own operation of Window1 through its reflection invoker, as the
-// runtime's reflection does.
-fw::Ref<fw::Object> reflect(Window1* window, const fw::MethodRecord& method)
+// Every own accessor whose signature text is one of these, called through
+// its reflection invoker, by name.
+template<typename Result>
+std::map<std::string, fw::Ref<Result>> callAccessors(Window1* window, std::vector<std::string_view> signatures)
 {
-    return method.invoker(method.function, window, nullptr);
+    std::map<std::string, fw::Ref<Result>> results;
+    for (const fw::MethodRecord& method : Window1::__Lookup().methods) {
+        if (std::find(signatures.begin(), signatures.end(), method.signature.view()) == signatures.end())
+            continue;
+        fw::Ref<fw::Object> boxed = method.invoker(method.function, window, nullptr);
+        results[method.name.toStdString()] = fw::RuntimeCheckCast<Result>(fw::unboxedObject(boxed.get()));
+    }
+    return results;
 }
 
-class Window1Accessors : public ChartTest { };
+using Window1Accessors = ChartTest;
 
 } // namespace
 
-TEST_F(Window1Accessors, EveryControlAccessorFindsTheControlOfItsName)
+TEST_F(Window1Accessors, EveryAccessorFindsTheObjectOfItsNameAsItsClass)
 {
-    ChartBundle bundle;
     fw::Ref<Window1> window = openChart();
-    const fw::ClassRecord& record = Window1::__Lookup();
-    std::size_t found = 0;
-    for (const fw::MethodRecord& method : record.methods) {
-        const bool well = method.signature == "%o<ImageWell>%";
-        if (!well && method.signature != "%o<Label>%")
-            continue;
-        SCOPED_TRACE(method.name.toStdString());
-        fw::Ref<fw::Object> boxed = reflect(window.get(), method);
-        fw::Ref<fw::Object> result(fw::unboxedObject(boxed.get()));
-        ASSERT_TRUE(result);
-        fw::Ref<fw::Control> control = fw::RuntimeCheckCast<fw::Control>(result.get());
-        EXPECT_EQ(control->name(), method.name);
-        EXPECT_TRUE(control->isKindOf(well ? fw::ImageWell::__Lookup() : fw::Label::__Lookup()));
-        ++found;
+    auto controls = callAccessors<fw::Control>(window.get(), {"%o<ImageWell>%", "%o<Label>%"});
+    ASSERT_EQ(controls.size(), 52u);
+    for (const auto& [name, control] : controls) {
+        ASSERT_TRUE(control) << name;
+        EXPECT_EQ(control->name(), name);
+        EXPECT_EQ(control->isKindOf(fw::ImageWell::__Lookup()), name.starts_with("ImageWell")) << name;
     }
-    EXPECT_EQ(found, 52u);
-
     // By name, never by position: Label17 is the 21st control created.
-    fw::Ref<fw::Label> label17 = fw::call(window.get(), Window1Slot::Label17);
-    EXPECT_EQ(label17->name(), "Label17");
-    EXPECT_EQ(window->controls()[20].get(), label17.get());
-    EXPECT_EQ(Window1::__Lookup().findMethod("Label47"), nullptr);
+    EXPECT_EQ(controls["Label17"], window->controls()[20]);
+
+    auto items = callAccessors<fw::MenuItem>(window.get(), {"%o<MenuItem>%", "%o<QuitMenuItem>%"});
+    ASSERT_EQ(items.size(), 11u);
+    for (const auto& [name, item] : items) {
+        ASSERT_TRUE(item) << name;
+        EXPECT_EQ(item->name(), name);
+        EXPECT_EQ(item->isKindOf(fw::QuitMenuItem::__Lookup()), name == "FileQuit") << name;
+    }
+    // By Name, not by Text.
+    EXPECT_EQ(items["EditClear"]->text(), "&Delete");
 }
 
 TEST_F(Window1Accessors, TheCentreWellComesBackTheSameAndLeavesNoReferenceBehind)
 {
-    ChartBundle bundle;
     fw::Ref<Window1> window = openChart();
     fw::Ref<fw::ImageWell> centre = Window1::ImageWell1(window.get());
     ASSERT_TRUE(centre);
@@ -70,55 +72,16 @@ TEST_F(Window1Accessors, TheCentreWellComesBackTheSameAndLeavesNoReferenceBehind
     EXPECT_EQ(centre->refCount(), count);
 }
 
-TEST_F(Window1Accessors, AControlAccessorOnANilWindowRaisesBeforeTheLookUp)
+TEST_F(Window1Accessors, WithNothingToSearchEveryAccessorRaises)
 {
     EXPECT_EQ(raisedBy([] { Window1::ImageWell1(nullptr); }), "NilObjectException");
     EXPECT_EQ(raisedBy([] { Window1::Label49(nullptr); }), "NilObjectException");
-}
 
-TEST_F(Window1Accessors, EveryMenuItemAccessorFindsItsItemInTheWindowsMenuBar)
-{
-    ChartBundle bundle;
-    fw::Ref<Window1> window = openChart();
-    const fw::ClassRecord& record = Window1::__Lookup();
-    std::map<std::string, fw::Ref<fw::MenuItem>> items;
-    for (const fw::MethodRecord& method : record.methods) {
-        if (method.signature != "%o<MenuItem>%" && method.signature != "%o<QuitMenuItem>%")
-            continue;
-        SCOPED_TRACE(method.name.toStdString());
-        fw::Ref<fw::Object> boxed = reflect(window.get(), method);
-        fw::Ref<fw::Object> result(fw::unboxedObject(boxed.get()));
-        fw::Ref<fw::MenuItem> item = fw::RuntimeCheckCast<fw::MenuItem>(result.get());
-        ASSERT_TRUE(item);
-        EXPECT_EQ(item->name(), method.name);
-        items[method.name.toStdString()] = item;
-    }
-    ASSERT_EQ(items.size(), 11u);
-    EXPECT_EQ(items["EditClear"]->text(), "&Delete");
-    EXPECT_TRUE(items["UntitledMenu0"]->isSeparator());
-    EXPECT_TRUE(items["UntitledMenu1"]->isSeparator());
-    EXPECT_NE(items["UntitledMenu0"], items["UntitledMenu1"]);
-    EXPECT_TRUE(items["FileQuit"]->isKindOf(fw::QuitMenuItem::__Lookup()));
-    EXPECT_FALSE(items["EditUndo"]->isKindOf(fw::QuitMenuItem::__Lookup()));
-
-    fw::Ref<MenuBar1> menuBar = implicit::MenuBar1();
-    EXPECT_EQ(fw::MenuItem::Child(menuBar.get(), "EditMenu"), items["EditMenu"]);
-    EXPECT_EQ(fw::MenuItem::Child(menuBar.get(), "FileMenu"), items["FileMenu"]);
-    fw::Ref<fw::QuitMenuItem> quit = fw::call(window.get(), Window1Slot::FileQuit);
-    EXPECT_EQ(quit.get(), items["FileQuit"].get());
-}
-
-TEST_F(Window1Accessors, AWindowWithoutAMenuBarRaisesForEveryMenuItem)
-{
+    // A window that was never constructed has no menu bar.
     fw::Ref<Window1> window = fw::RuntimeNewObjectOf<Window1>(Window1::__Lookup());
     ASSERT_EQ(fw::Window::MenuBar_Get(window.get(), 0), nullptr);
-    std::size_t raised = 0;
-    for (const fw::MethodRecord& method : Window1::__Lookup().methods) {
-        if (method.signature == "%o<MenuItem>%" || method.signature == "%o<QuitMenuItem>%") {
-            EXPECT_EQ(raisedBy([&] { reflect(window.get(), method); }), "NilObjectException")
-                << method.name.toStdString();
-            ++raised;
-        }
-    }
-    EXPECT_EQ(raised, 11u);
+#define TOLVANE_EXPECT_RAISES(name, resultClass) \
+    EXPECT_EQ(raisedBy([&] { Window1::name(window.get()); }), "NilObjectException") << #name;
+    TOLVANE_FOR_EACH_MENU_ITEM(TOLVANE_EXPECT_RAISES)
+#undef TOLVANE_EXPECT_RAISES
 }

@@ -1,16 +1,14 @@
-// The Application class: its records and class table, its properties
-// through reflection, and its menu handlers.
+// The Application class and the members that the application and menu
+// classes publish, through reflection and through the plug-in table.
 #include "framework/Application.h"
 #include "framework/Box.h"
 #include "framework/MenuItem.h"
 #include "framework/Picture.h"
 #include "framework/Sound.h"
 
-#include <QApplication>
+#include "../../framework/src/PluginEntries_p.h"
 
 #include <gtest/gtest.h>
-
-#include <set>
 
 using namespace fw;
 
@@ -21,64 +19,79 @@ Ref<Application> newApplication()
     return RuntimeNewObjectOf<Application>(Application::__Lookup());
 }
 
-TEST(ApplicationClass, RecordsTableAndLifeHooks)
+// A value of the same type that differs from the given one; an object stays.
+Ref<Box> anotherValue(const Box::Value& value)
 {
-    const ClassRecord& record = Application::__Lookup();
-    EXPECT_EQ(record.name, "Application");
-    EXPECT_EQ(record.methods.size(), 47u);
-    EXPECT_EQ(record.events.size(), 10u);
-    EXPECT_EQ(record.properties.size(), 19u);
-    EXPECT_EQ(record.vtable.size(), ApplicationSlot::OperationCount);
-    EXPECT_EQ(record.vtableCount, 17u);
-    EXPECT_EQ(record.initializer, &Application::__Init);
-    EXPECT_EQ(record.finalizer, &Application::__Exit);
+    return std::visit(
+        [](const auto& current) {
+            using T = std::decay_t<decltype(current)>;
+            if constexpr (std::is_same_v<T, bool>)
+                return box(!current);
+            else if constexpr (std::is_same_v<T, std::int32_t>)
+                return box(current + 1);
+            else if constexpr (std::is_same_v<T, String>)
+                return box(String(current.toStdString() + "x"));
+            else
+                return box(current);
+        },
+        value);
+}
 
-    const std::vector<std::string> events{"Open", "Close", "EnableMenuItems", "NewDocument", "OpenDocument",
-        "HandleAppleEvent", "Activate", "Deactivate", "UnhandledException", "CancelClose"};
-    for (std::size_t i = 0; i < events.size(); ++i) {
-        EXPECT_EQ(record.events[i].name, events[i]);
-        EXPECT_EQ(record.events[i].implementation, nullptr) << "the framework implements no event of its own";
-    }
-    EXPECT_EQ(record.events[ApplicationEvent::UnhandledException.index].name, "UnhandledException");
-    EXPECT_EQ(record.events[ApplicationEvent::CancelClose.index].name, "CancelClose");
-
-    const std::vector<std::string> operations{"NewDocument", "OpenDocument", "DoEvents", "_AddMenuHandler",
-        "_AddPollableObject", "_RemovePollableObject", "AddTrayItem", "RemoveTrayItem", "YieldToNextThread",
-        "SleepCurrentThread", "_DoSingleEvent", "_EnableMenuItems", "_CallOpen", "_HandleMenuCommand",
-        "_LoadPictureFromBundle", "_LoadBundleSound", "__DependencyList"};
-    ASSERT_EQ(operations.size(), ApplicationSlot::OperationCount);
-    for (std::size_t slot = 0; slot < operations.size(); ++slot) {
-        EXPECT_EQ(record.methods[slot].name, operations[slot]);
-        EXPECT_NE(record.vtable[slot], nullptr);
-        EXPECT_EQ(record.methods[slot].function, record.vtable[slot]);
-    }
-
-    // The records that follow the operations are the properties' accessors,
-    // each of a property that exists, each name once.
-    std::set<std::string> names;
-    for (std::size_t i = operations.size(); i < record.methods.size(); ++i) {
-        std::string name = record.methods[i].name.toStdString();
-        EXPECT_TRUE(names.insert(name).second) << name;
-        std::string property = name.substr(0, name.rfind('.'));
-        EXPECT_NE(record.findProperty(property), nullptr) << name;
-        EXPECT_NE(record.methods[i].invoker, nullptr) << name;
+// Reads each property, and writes each writable one with another value that
+// must read back: every record is a member that works, on a live object.
+void expectEveryPropertyWorks(Object* object)
+{
+    for (const PropertyRecord& property : object->classRecord().properties) {
+        SCOPED_TRACE(property.name.toStdString());
+        Ref<Object> value = property.boxedGetter(object, property);
+        if (!property.setter)
+            continue;
+        Ref<Box> written = anotherValue(boxedValue(value.get()));
+        property.boxedSetter(object, property, written.get());
+        EXPECT_EQ(boxedValue(property.boxedGetter(object, property).get()), written->value());
     }
 }
 
-TEST(ApplicationClass, MenuBarPropertyHoldsAReference)
+TEST(ApplicationClass, EveryRecordIsAWorkingMember)
+{
+    const ClassRecord& record = Application::__Lookup();
+    EXPECT_EQ(record.methods.size(), ApplicationSlot::MethodRecordCount);
+    EXPECT_EQ(record.events.size(), ApplicationSlot::EventRecordCount);
+    EXPECT_EQ(record.properties.size(), ApplicationSlot::PropertyRecordCount);
+    ASSERT_EQ(record.vtable.size(), ApplicationSlot::OperationCount);
+    // The operations' records come first, in slot order.
+    for (std::size_t slot = 0; slot < record.vtable.size(); ++slot)
+        EXPECT_EQ(record.methods[slot].function, record.vtable[slot]) << record.methods[slot].name.toStdString();
+    // The accessors' records follow, one getter per property, a setter per
+    // writable one.
+    std::size_t accessors = 0;
+    for (const PropertyRecord& property : record.properties)
+        accessors += property.setter ? 2 : 1;
+    EXPECT_EQ(ApplicationSlot::OperationCount + accessors, record.methods.size());
+}
+
+TEST(PublishedMembers, EveryPropertyOfTheApplicationAndOfAMenuItemWorks)
+{
+    Ref<Application> application = newApplication();
+    expectEveryPropertyWorks(application.get());
+    Ref<MenuItem> menu = RuntimeNewObjectOf<MenuItem>(MenuItem::__Lookup());
+    Ref<MenuItem> item = RuntimeNewObjectOf<MenuItem>(MenuItem::__Lookup());
+    MenuItem::Append(menu.get(), item.get());
+    expectEveryPropertyWorks(item.get());
+
+    // A nil object raises rather than being read.
+    const PropertyRecord* text = item->classRecord().findProperty("text");
+    ASSERT_NE(text, nullptr);
+    EXPECT_THROW(text->boxedGetter(nullptr, *text), RaisedException);
+}
+
+TEST(ApplicationClass, KeepsItsMenuBarUntilItGoes)
 {
     Ref<Application> application = newApplication();
     Ref<MenuBar> bar = RuntimeNewObjectOf<MenuBar>(MenuBar::__Lookup());
     Application::MenuBar_Set(application.get(), 0, bar.get());
-    EXPECT_EQ(bar->refCount(), 2u);
     EXPECT_EQ(Application::MenuBar_Get(application.get(), 0), bar);
-
-    // Through reflection, by a name in another case.
-    const PropertyRecord* property = application->classRecord().findProperty("menubar");
-    ASSERT_NE(property, nullptr);
-    Ref<Object> read = property->boxedGetter(application.get(), *property);
-    EXPECT_EQ(unboxedObject(read.get()), bar.get());
-    read = nullptr;
+    EXPECT_THROW(Application::MenuBar_Set(nullptr, 0, bar.get()), RaisedException);
 
     Ref<WeakReference> weakBar = bar->weakReference();
     bar = nullptr;
@@ -87,51 +100,36 @@ TEST(ApplicationClass, MenuBarPropertyHoldsAReference)
     EXPECT_EQ(weakBar->target(), nullptr) << "and lets it go with itself";
 }
 
-TEST(ApplicationClass, SettingsReadAndWriteTheGuiApplication)
+TEST(PublishedMembers, EveryPluginEntryIsPublishedAndFollowsTheConvention)
 {
+    RuntimeInitializeFrameworkClasses();
+    EXPECT_EQ(pluginEntryPoint("MenuItem.Text.Set"), nullptr) << "the table is empty before start-up fills it";
+    _InitPluginEntrypoints();
+    for (std::string_view name : pluginEntryNames())
+        EXPECT_NE(pluginEntryPoint(name), nullptr) << name;
+    EXPECT_EQ(pluginEntryPoint("No.Such.Entry"), nullptr);
+
+    // Property accessors take the object and an Int32 that callers pass as
+    // 0, setters also the value.
+    auto setText = reinterpret_cast<void (*)(MenuItem*, std::int32_t, String)>(pluginEntryPoint("MenuItem.Text.Set"));
+    auto getText = reinterpret_cast<String (*)(MenuItem*, std::int32_t)>(pluginEntryPoint("MenuItem.Text.Get"));
+    Ref<MenuItem> item = RuntimeNewObjectOf<MenuItem>(MenuItem::__Lookup());
+    setText(item.get(), 0, "&Quit");
+    EXPECT_EQ(getText(item.get(), 0), "&Quit");
+
+    auto setName = reinterpret_cast<void (*)(Application*, std::int32_t, String)>(
+        pluginEntryPoint("Application.ApplicationName.Set"));
+    auto getName =
+        reinterpret_cast<String (*)(Application*, std::int32_t)>(pluginEntryPoint("Application.ApplicationName.Get"));
     Ref<Application> application = newApplication();
-    const ClassRecord& record = application->classRecord();
-    const PropertyRecord* autoQuit = record.findProperty("AutoQuit");
-    ASSERT_NE(autoQuit, nullptr);
-    autoQuit->boxedSetter(application.get(), *autoQuit, box(false).get());
-    EXPECT_FALSE(QGuiApplication::quitOnLastWindowClosed());
-    EXPECT_EQ(unbox<bool>(autoQuit->boxedGetter(application.get(), *autoQuit).get()), false);
+    setName(application.get(), 0, "Tolvane");
+    EXPECT_EQ(getName(application.get(), 0), "Tolvane");
 
-    const PropertyRecord* interval = record.findProperty("DoubleClickInterval");
-    ASSERT_NE(interval, nullptr);
-    interval->boxedSetter(application.get(), *interval, box(std::int32_t(321)).get());
-    EXPECT_EQ(QApplication::doubleClickInterval(), 321);
-
-    const PropertyRecord* platform = record.findProperty("Platform");
-    ASSERT_NE(platform, nullptr);
-    EXPECT_EQ(unbox<String>(platform->boxedGetter(application.get(), *platform).get()), "offscreen");
-    EXPECT_THROW(platform->boxedSetter(application.get(), *platform, box(String("xcb")).get()), RaisedException);
-}
-
-TEST(ApplicationClass, MenuHandlersAreFoundByItemName)
-{
-    Ref<Application> application = newApplication();
-    Application* object = application.get();
-    static std::vector<std::string> handled;
-    call(object, ApplicationSlot::_AddMenuHandler, String("FileOpen"), eraseOperation(+[](Application*) {
-        handled.push_back("first");
-        return true;
-    }));
-    // A second handler for the same name replaces the first.
-    call(object, ApplicationSlot::_AddMenuHandler, String("fileopen"), eraseOperation(+[](Application*) {
-        handled.push_back("second");
-        return false;
-    }));
-
-    Ref<MenuItem> open = RuntimeNewObjectOf<MenuItem>(MenuItem::__Lookup());
-    MenuItem::Name_Set(open.get(), 0, "FileOpen");
-    Ref<MenuItem> other = RuntimeNewObjectOf<MenuItem>(MenuItem::__Lookup());
-    MenuItem::Name_Set(other.get(), 0, "FileClose");
-
-    EXPECT_FALSE(call(object, ApplicationSlot::_HandleMenuCommand, open.get()));
-    EXPECT_FALSE(call(object, ApplicationSlot::_HandleMenuCommand, other.get()));
-    EXPECT_EQ(handled, (std::vector<std::string>{"second"}));
-    EXPECT_THROW(call(object, ApplicationSlot::_HandleMenuCommand, nullptr), RaisedException);
+    auto append = reinterpret_cast<void (*)(MenuItem*, MenuItem*)>(pluginEntryPoint("MenuItem.Append"));
+    Ref<MenuItem> menu = RuntimeNewObjectOf<MenuItem>(MenuItem::__Lookup());
+    append(menu.get(), item.get());
+    EXPECT_EQ(item->parent(), menu.get());
+    RuntimeFinalizeFrameworkStatics();
 }
 
 TEST(ApplicationClass, LoadsNothingWithoutABundle)

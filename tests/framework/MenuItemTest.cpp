@@ -8,7 +8,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -79,17 +78,11 @@ TEST(MenuItemTree, AppendsInOrderAndFindsByNameAtAnyDepth)
     EXPECT_EQ(cut->index(), 1);
     EXPECT_EQ(MenuItem::_Lookup(bar.get(), "editcut"), cut) << "names are compared ignoring case";
     EXPECT_EQ(MenuItem::_Lookup(bar.get(), "Nowhere"), nullptr);
-
-    // The class table reaches the same operations.
-    MenuItem* barItem = bar.get();
-    EXPECT_EQ(call(barItem, MenuItemSlot::_Lookup, String("FileQuit")),
-        MenuItem::_Lookup(bar.get(), "FileQuit"));
 }
 
 TEST(MenuItemTree, InsertRemoveSwapAndMove)
 {
     Ref<MenuItem> menu = newItem("Menu");
-    Ref<MenuItem> other = newItem("Other");
     for (const char* name : {"A", "B", "C"})
         MenuItem::Append(menu.get(), newItem(name).get());
 
@@ -104,6 +97,7 @@ TEST(MenuItemTree, InsertRemoveSwapAndMove)
     EXPECT_EQ(namesOf(*menu), (std::vector<std::string>{"Y", "B"}));
 
     // Appending an item that sits in another menu moves it.
+    Ref<MenuItem> other = newItem("Other");
     MenuItem::Append(other.get(), y.get());
     EXPECT_EQ(namesOf(*menu), (std::vector<std::string>{"B"}));
     EXPECT_EQ(y->parent(), other.get());
@@ -122,10 +116,10 @@ TEST(MenuItemTree, RefusesCyclesAndNil)
     EXPECT_EQ(namesOf(*outer), (std::vector<std::string>{"Inner"}));
 
     expectNilObjectException([&] { MenuItem::Append(outer.get(), nullptr); });
-    expectNilObjectException([] { MenuItem::Append(nullptr, nullptr); });
+    expectNilObjectException([&] { MenuItem::_Swap(outer.get(), "Inner", nullptr); });
     expectNilObjectException([] { MenuItem::Child(nullptr, "x"); });
     expectNilObjectException([] { MenuItem::Name_Set(nullptr, 0, "x"); });
-    expectNilObjectException([] { MenuItem::KeyboardShortcut_Set(nullptr, 0, "Cmd+Q"); });
+    EXPECT_EQ(namesOf(*outer), (std::vector<std::string>{"Inner"})) << "a failed swap keeps the item";
 }
 
 TEST(MenuItemTree, ReleasingTheRootReleasesTheTree)
@@ -148,7 +142,6 @@ TEST(MenuItemTree, CloneCopiesTheSubtreeAndTheClass)
     MenuItem::KeyboardShortcut_Set(menu->children()[0].get(), 0, "Cmd+Q");
 
     Ref<MenuItem> copy = MenuItem::Clone(menu.get());
-    ASSERT_NE(copy, menu);
     EXPECT_EQ(copy->text(), "&Menu");
     ASSERT_EQ(copy->children().size(), 1u);
     const Ref<MenuItem>& quit = copy->children()[0];
@@ -157,73 +150,35 @@ TEST(MenuItemTree, CloneCopiesTheSubtreeAndTheClass)
     EXPECT_EQ(quit->keyboardShortcut(), "Cmd+Q");
 }
 
-TEST(MenuItemClasses, TablesAndRecordsHaveTheirSizesAndOrder)
+TEST(MenuItemClasses, SubclassesKeepTheItemsTable)
 {
     const ClassRecord& item = MenuItem::__Lookup();
     const ClassRecord& bar = MenuBar::__Lookup();
-    const ClassRecord& quit = QuitMenuItem::__Lookup();
-
-    EXPECT_EQ(item.vtable.size(), MenuItemSlot::OperationCount);
     EXPECT_EQ(item.methods.size(), MenuItemSlot::MethodRecordCount);
     EXPECT_EQ(item.events.size(), MenuItemSlot::EventRecordCount);
     EXPECT_EQ(item.properties.size(), MenuItemSlot::PropertyRecordCount);
-    EXPECT_EQ(bar.vtable.size(), 25u);
-    EXPECT_EQ(bar.methods.size(), 51u);
-    EXPECT_EQ(bar.events.size(), 2u);
-    EXPECT_EQ(bar.properties.size(), 16u);
-    EXPECT_EQ(quit.vtable.size(), 23u);
-    EXPECT_EQ(bar.base, &item);
-    EXPECT_EQ(quit.base, &item);
-
-    EXPECT_EQ(item.events[MenuItemEvent::Action.index].name, "Action");
-    EXPECT_EQ(item.events[MenuItemEvent::EnableMenu.index].name, "EnableMenu");
-
-    // Each operation's method record comes first, in slot order; a
-    // subclass keeps the base's operations where they were.
-    const std::vector<std::string> operationNames{"Enable", "Close", "Item", "Count", "Child", "Append", "Insert",
-        "Remove", "Remove", "Remove", "_Lookup", "_Lookup", "MenuItem", "Constructor", "PopUp", "PopUp", "_Swap",
-        "_DisableEntirely", "_SelfEnable", "MenuItem", "Constructor", "Clone", "Constructor"};
-    ASSERT_EQ(operationNames.size(), MenuItemSlot::OperationCount);
-    for (std::size_t slot = 0; slot < operationNames.size(); ++slot) {
-        EXPECT_EQ(item.methods[slot].name, operationNames[slot]) << slot;
+    EXPECT_EQ(bar.methods.size(), MenuBarSlot::MethodRecordCount);
+    EXPECT_EQ(bar.properties.size(), MenuBarSlot::PropertyRecordCount);
+    ASSERT_EQ(bar.vtable.size(), MenuBarSlot::OperationCount);
+    // Each operation's record comes first, in slot order; a subclass keeps
+    // the base's operations where they were.
+    for (std::size_t slot = 0; slot < MenuItemSlot::OperationCount; ++slot) {
         EXPECT_EQ(item.methods[slot].function, item.vtable[slot]) << slot;
-        EXPECT_NE(item.vtable[slot], nullptr) << slot;
         EXPECT_EQ(bar.vtable[slot], item.vtable[slot]) << slot;
     }
-    EXPECT_EQ(bar.methods[49].name, "__DependencyList");
-    EXPECT_EQ(bar.methods[50].name, "_InstallClone");
-    EXPECT_NE(bar.vtable[MenuBarSlot::_InstallClone.index], nullptr);
-
-    // Every property has its getter listed as a method, and a setter when
-    // it can be written.
-    for (const PropertyRecord& property : item.properties) {
-        std::string name = property.name.toStdString();
-        EXPECT_NE(item.findMethod(name + ".Get"), nullptr) << name;
-        EXPECT_EQ(item.findMethod(name + ".Set") != nullptr, property.setter != nullptr) << name;
-    }
+    EXPECT_EQ(QuitMenuItem::__Lookup().vtable, item.vtable);
 }
 
-TEST(MenuItemClasses, ReflectionReadsAndWritesProperties)
+TEST(MenuItemClasses, PropertiesShowWhatThePlatformMakesOfTheItem)
 {
     Ref<MenuItem> item = newItem("EditCut", "Cu&t");
-    const ClassRecord& record = item->classRecord();
+    MenuItem::KeyboardShortcut_Set(item.get(), 0, "Cmd+X");
+    EXPECT_EQ(MenuItem::ShortcutText_Get(item.get(), 0), "Ctrl+X");
+    EXPECT_EQ(MenuItem::Mnemonic_Get(item.get(), 0), "Alt+T");
+    MenuItem::Text_Set(item.get(), 0, "Fish && Chips");
+    EXPECT_EQ(MenuItem::Mnemonic_Get(item.get(), 0), "") << "a doubled ampersand marks no key";
 
-    const PropertyRecord* shortcut = record.findProperty("keyboardshortcut");
-    ASSERT_NE(shortcut, nullptr);
-    Ref<Box> value = box(String("Cmd+X"));
-    shortcut->boxedSetter(item.get(), *shortcut, value.get());
-    EXPECT_EQ(item->keyboardShortcut(), "Cmd+X");
-
-    const MethodRecord* shortcutText = record.findMethod("ShortcutText.Get");
-    ASSERT_NE(shortcutText, nullptr);
-    Ref<Object> shown = shortcutText->invoker(shortcutText->function, item.get(), nullptr);
-    EXPECT_EQ(unbox<String>(shown.get()), "Ctrl+X");
-
-    const MethodRecord* mnemonic = record.findMethod("Mnemonic.Get");
-    ASSERT_NE(mnemonic, nullptr);
-    EXPECT_EQ(unbox<String>(mnemonic->invoker(mnemonic->function, item.get(), nullptr).get()), "t");
-
-    const PropertyRecord* index = record.findProperty("Index");
+    const PropertyRecord* index = item->classRecord().findProperty("Index");
     ASSERT_NE(index, nullptr);
     EXPECT_THROW(index->boxedSetter(item.get(), *index, box(std::int32_t(3)).get()), RaisedException);
 }
@@ -238,7 +193,7 @@ TEST(KeyboardShortcuts, CommandTextsBecomeCtrlSequences)
         {"Cmd+Q", "Ctrl+Q"},
         {"cmd+z", "Ctrl+Z"},
         {"Shift+Cmd+Z", "Ctrl+Shift+Z"},
-        {"Option+Cmd+F", "Ctrl+Alt+F"},
+        {"Option+Command+F", "Ctrl+Alt+F"},
         {"Q", "Ctrl+Q"},
         {"F5", "F5"},
         {"Cmd++", "Ctrl++"},
@@ -246,6 +201,7 @@ TEST(KeyboardShortcuts, CommandTextsBecomeCtrlSequences)
         {"Cmd+", ""},
         {"Hyper+Q", ""},
         {"Cmd+NoSuchKey", ""},
+        {"Cmd+Q, Cmd+W", ""},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(nativeKeySequence(c.written).toString(QKeySequence::PortableText).toStdString(), c.expected)
@@ -275,19 +231,13 @@ TEST_F(NativeMenus, MenuBarsShowTheSharedActions)
     QWidget first, second;
     QMenuBar* firstBar = bar->createNativeMenuBar(&first);
     QMenuBar* secondBar = bar->createNativeMenuBar(&second);
-    EXPECT_EQ(firstBar->parent(), &first);
     ASSERT_EQ(firstBar->actions().size(), 1);
     ASSERT_EQ(secondBar->actions().size(), 1);
     EXPECT_EQ(firstBar->actions()[0], secondBar->actions()[0]);
-    EXPECT_EQ(firstBar->actions()[0]->text(), "&File");
-
-    QMenu* fileMenu = file->menu();
-    ASSERT_NE(fileMenu, nullptr);
-    EXPECT_EQ(firstBar->actions()[0]->menu(), fileMenu);
-    ASSERT_EQ(fileMenu->actions().size(), 1);
-    QAction* quitAction = fileMenu->actions()[0];
-    EXPECT_EQ(quitAction->text(), "&Quit");
-    EXPECT_EQ(quitAction->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    ASSERT_NE(file->menu(), nullptr);
+    EXPECT_EQ(firstBar->actions()[0]->menu(), file->menu());
+    EXPECT_EQ(file->menu()->actions(), QList<QAction*>{quit->action()});
+    EXPECT_EQ(quit->action()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     // A menu added later reaches every bar already shown, separators and
     // changed texts included.
@@ -315,16 +265,6 @@ TEST_F(NativeMenus, ABarOutlivedByTheMenusIsForgotten)
     // Changing the tree afterwards must not touch the deleted bar.
     MenuItem::Append(bar.get(), newItem("Late").get());
     EXPECT_EQ(bar->children().size(), 2u);
-}
-
-TEST_F(NativeMenus, QuitItemEndsTheEventLoop)
-{
-    QWidget window;
-    bar->createNativeMenuBar(&window);
-    QMetaObject::invokeMethod(
-        qApp, [this] { quit->action()->trigger(); }, Qt::QueuedConnection);
-    _RuntimeRun();
-    EXPECT_EQ(RuntimeExit(), 0);
 }
 
 // An item class of a program that handles its own Action event.
@@ -364,18 +304,29 @@ TEST(MenuItemChoice, RunsTheActionEventAndReportsWhatItRaises)
     EXPECT_NE(testing::internal::GetCapturedStderr().find("NilObjectException"), std::string::npos);
 }
 
-TEST(MenuItemChoice, PlainItemsGoToTheApplicationsMenuHandler)
+std::vector<std::string> handled;
+bool handleAsFirst(Application*)
+{
+    handled.push_back("first");
+    return true;
+}
+bool handleAsSecond(Application*)
+{
+    handled.push_back("second");
+    return true;
+}
+
+TEST(MenuItemChoice, PlainItemsGoToTheApplicationsMenuHandlerForTheirName)
 {
     Ref<Application> application = RuntimeNewObjectOf<Application>(Application::__Lookup());
     _RuntimeRegisterAppObject(application.get());
-    static int handled = 0;
-    Application::_AddMenuHandler(application.get(), "HelpAbout", eraseOperation(+[](Application*) {
-        ++handled;
-        return true;
-    }));
+    Application::_AddMenuHandler(application.get(), "HelpAbout", eraseOperation(&handleAsFirst));
+    // A second handler for the same name, in any case, replaces the first.
+    Application::_AddMenuHandler(application.get(), "helpabout", eraseOperation(&handleAsSecond));
     newItem("HelpAbout")->choose();
     newItem("HelpOther")->choose();
-    EXPECT_EQ(handled, 1);
+    EXPECT_EQ(handled, std::vector<std::string>{"second"});
+    EXPECT_THROW(Application::_HandleMenuCommand(application.get(), nullptr), RaisedException);
     RuntimeFinalizeFrameworkStatics();
     EXPECT_EQ(application->refCount(), 1u);
 }
@@ -394,8 +345,6 @@ protected:
             MenuItem::Append(edit.get(), item.get());
         }
         editor.setParent(&window);
-        label.setParent(&window);
-        label.move(0, 40);
         bar->createNativeMenuBar(&window);
         window.show();
         editor.setText("saxophone");
@@ -416,7 +365,6 @@ protected:
     Ref<MenuItem> edit;
     QWidget window;
     QLineEdit editor;
-    QLabel label;
 };
 
 TEST_F(StandardEditItems, FollowTheFocusedWidget)

@@ -1,20 +1,9 @@
 #include "AudioAnalysis.h"
 
 #include <cmath>
-#include <numbers>
 #include <vector>
 
 namespace tolvane::mediagen::testing {
-
-double rootMeanSquare(std::span<const float> samples)
-{
-    if (samples.empty())
-        return 0.0;
-    double sum = 0.0;
-    for (float sample : samples)
-        sum += static_cast<double>(sample) * sample;
-    return std::sqrt(sum / static_cast<double>(samples.size()));
-}
 
 double fundamentalOf(std::span<const float> samples, int sampleRate)
 {
@@ -57,20 +46,6 @@ double fundamentalOf(std::span<const float> samples, int sampleRate)
     const double curvature = before - 2.0 * at + after;
     const double offset = curvature > 0.0 ? 0.5 * (before - after) / curvature : 0.0;
     return sampleRate / (static_cast<double>(period) + offset);
-}
-
-double amplitudeAt(std::span<const float> samples, int sampleRate, double frequency)
-{
-    const double coefficient = 2.0 * std::cos(2.0 * std::numbers::pi * frequency / sampleRate);
-    double previous = 0.0;
-    double beforePrevious = 0.0;
-    for (float sample : samples) {
-        const double current = sample + coefficient * previous - beforePrevious;
-        beforePrevious = previous;
-        previous = current;
-    }
-    const double power = previous * previous + beforePrevious * beforePrevious - coefficient * previous * beforePrevious;
-    return 2.0 * std::sqrt(std::max(power, 0.0)) / static_cast<double>(samples.size());
 }
 
 } // namespace tolvane::mediagen::testing

@@ -86,15 +86,16 @@ public:
     static Ref<Sound> _LoadBundleSound(Application* application, String fileName);
     static void __DependencyList(Application* application);
 
-    // `Application.MenuBar` (set, get): the application keeps its own
-    // reference.
+    // `Application.MenuBar` (set, get), in the plug-in convention (the
+    // application, 0 and the menu bar); the application keeps its own
+    // reference. The class's other properties are the process's settings,
+    // reached by reflection and the plug-in table.
     static void MenuBar_Set(Application* application, std::int32_t, MenuBar* menuBar);
     static Ref<MenuBar> MenuBar_Get(Application* application, std::int32_t);
     MenuBar* menuBar() const;
 
 private:
     struct State;
-    State& state();
     std::unique_ptr<State> m_state;
 };
 
@@ -173,9 +174,13 @@ void _UnhandledException(RuntimeException* exception);
 // raised one, or a new one that describes a C++ exception.
 Ref<RuntimeException> RuntimeCurrentException();
 void _RuntimeInitExternalClasses();
+// Fills the plug-in entry table: each of its names is looked up among the
+// entries the framework's units publish, and one not published stays nil.
 void _InitPluginEntrypoints();
 inline constexpr std::size_t kPluginEntryCount = 70;
-// The entry of that name in the plug-in table, nil when not found.
+// The entry of that name in the plug-in table, nil when not found. A
+// property's entries take the object and an Int32 that callers pass as 0,
+// and a setter also the value.
 Operation pluginEntryPoint(std::string_view name);
 void _RuntimeRegisterAppObject(Application* application);
 Application* RuntimeAppObject();

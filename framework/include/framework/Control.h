@@ -18,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+class QLabel;
 class QWidget;
 
 namespace fw {
@@ -66,8 +67,7 @@ protected:
         // The handler may drop every other reference to the control.
         Ref<Self> keepAlive(self);
         auto stub = reinterpret_cast<bool (*)(Self*, Args...)>(bound->stub);
-        const bool result = stub(self, args...);
-        return (static_cast<unsigned>(result) & 1u) != 0;
+        return stub(self, args...);
     }
 
 private:
@@ -172,6 +172,8 @@ protected:
 
 private:
     friend struct LabelPropertyTable;
+    // The native widget as the QLabel it is, nil when there is none.
+    QLabel* labelWidget() const;
     void applyText();
     void applyAlignment();
     void applyColor();

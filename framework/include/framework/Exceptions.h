@@ -51,6 +51,9 @@ private:
     std::string m_what;
 };
 
+// A new exception of the given class with a message.
+Ref<RuntimeException> newException(ClassRecord& exceptionClass, std::string_view message);
+
 [[noreturn]] void Raise(Ref<RuntimeException> exception);
 [[noreturn]] void RaiseNilObjectException();
 // Raises a new exception of the given class with a message.

@@ -24,7 +24,7 @@ namespace fw {
 
 class FolderItem final : public Object {
 public:
-    FolderItem(ClassRecord& record) : Object(record) { }
+    explicit FolderItem(ClassRecord& record) : Object(record) { }
     static ClassRecord& __Lookup();
 
     // The item of an absolute path (normalised: no "." or ".." steps, no

@@ -65,35 +65,51 @@ public:
     // Takes the original's properties and copies of its children.
     static void ConstructorCopy(MenuItem* item, MenuItem* original);
 
-    // Property setters and getters (item, 0, value).
+    // Properties, in the plug-in convention: the getter takes the item and
+    // an Int32 that callers pass as 0, the setter also the value.
+    static String Name_Get(MenuItem* item, std::int32_t);
     static void Name_Set(MenuItem* item, std::int32_t, String value);
-    static void AutoEnable_Set(MenuItem* item, std::int32_t, bool value);
+    static String Text_Get(MenuItem* item, std::int32_t);
     static void Text_Set(MenuItem* item, std::int32_t, String value);
-    static void KeyboardShortcut_Set(MenuItem* item, std::int32_t, String value);
-    static void Enabled_Set(MenuItem* item, std::int32_t, bool value);
-    static void Checked_Set(MenuItem* item, std::int32_t, bool value);
-    static void Visible_Set(MenuItem* item, std::int32_t, bool value);
-    static void HelpTag_Set(MenuItem* item, std::int32_t, String value);
-    static void Bold_Set(MenuItem* item, std::int32_t, bool value);
-    static void Italic_Set(MenuItem* item, std::int32_t, bool value);
-
-    const String& name() const { return m_name; }
-    const String& text() const { return m_text; }
     // Nil when the shortcut was never set.
-    const String& keyboardShortcut() const { return m_shortcut; }
-    bool autoEnable() const { return m_autoEnable; }
-    bool enabled() const { return m_enabled; }
-    bool checked() const { return m_checked; }
-    bool visible() const { return m_visible; }
-    const String& helpTag() const { return m_helpTag; }
-    bool bold() const { return m_bold; }
-    bool italic() const { return m_italic; }
-    Object* tag() const { return m_tag.get(); }
-    MenuItem* parent() const { return m_parent; }
+    static String KeyboardShortcut_Get(MenuItem* item, std::int32_t);
+    static void KeyboardShortcut_Set(MenuItem* item, std::int32_t, String value);
+    // An item that enables itself: a stock Edit command while the focused
+    // widget can carry it out, any other item always.
+    static bool AutoEnable_Get(MenuItem* item, std::int32_t);
+    static void AutoEnable_Set(MenuItem* item, std::int32_t, bool value);
+    static bool Enabled_Get(MenuItem* item, std::int32_t);
+    static void Enabled_Set(MenuItem* item, std::int32_t, bool value);
+    static bool Checked_Get(MenuItem* item, std::int32_t);
+    static void Checked_Set(MenuItem* item, std::int32_t, bool value);
+    static bool Visible_Get(MenuItem* item, std::int32_t);
+    static void Visible_Set(MenuItem* item, std::int32_t, bool value);
+    static String HelpTag_Get(MenuItem* item, std::int32_t);
+    static void HelpTag_Set(MenuItem* item, std::int32_t, String value);
+    static bool Bold_Get(MenuItem* item, std::int32_t);
+    static void Bold_Set(MenuItem* item, std::int32_t, bool value);
+    static bool Italic_Get(MenuItem* item, std::int32_t);
+    static void Italic_Set(MenuItem* item, std::int32_t, bool value);
     // The place among the parent's children, -1 without a parent.
+    static std::int32_t Index_Get(MenuItem* item, std::int32_t);
+    static Ref<MenuItem> Parent_Get(MenuItem* item, std::int32_t);
+    static bool IsSeparator_Get(MenuItem* item, std::int32_t);
+    // The shortcut as the platform reads it ("Ctrl+Q" for "Cmd+Q").
+    static String ShortcutText_Get(MenuItem* item, std::int32_t);
+    // The key that the Text's "&" marks, with the platform's modifier
+    // ("Alt+T" for "Cu&t"); empty when there is none.
+    static String Mnemonic_Get(MenuItem* item, std::int32_t);
+    static bool HasChildren_Get(MenuItem* item, std::int32_t);
+
+    const String& name() const { return m_properties.name; }
+    const String& text() const { return m_properties.text; }
+    const String& keyboardShortcut() const { return m_properties.shortcut; }
+    bool autoEnable() const { return m_properties.autoEnable; }
+    bool enabled() const { return m_properties.enabled; }
+    MenuItem* parent() const { return m_parent; }
     std::int32_t index() const;
     const std::vector<Ref<MenuItem>>& children() const { return m_children; }
-    bool isSeparator() const { return m_text == "-"; }
+    bool isSeparator() const { return m_properties.text == "-"; }
 
     // The Qt action that shows this item in a menu (a menu's action opens
     // it); nil while there is no GUI application.
@@ -123,9 +139,23 @@ protected:
 
 private:
     struct Native;
-    // Sets a property's field and shows the change.
+    // What a copy takes over from its original.
+    struct Properties {
+        String name;
+        String text;
+        String shortcut;
+        String helpTag;
+        bool autoEnable = false;
+        bool enabled = true;
+        bool checked = false;
+        bool visible = true;
+        bool bold = false;
+        bool italic = false;
+        Ref<Object> tag;
+    };
+    // Sets a property and shows the change.
     template<typename T>
-    static void assign(MenuItem* item, T MenuItem::*field, T value);
+    static void assign(MenuItem* item, T Properties::*field, T value);
     void applyToNative();
     void applyAutomaticEnabling();
     void ensureMenu();
@@ -136,17 +166,7 @@ private:
     bool contains(const MenuItem* other) const;
     static void deliverChoice(void* item);
 
-    String m_name;
-    String m_text;
-    String m_shortcut;
-    String m_helpTag;
-    bool m_autoEnable = false;
-    bool m_enabled = true;
-    bool m_checked = false;
-    bool m_visible = true;
-    bool m_bold = false;
-    bool m_italic = false;
-    Ref<Object> m_tag;
+    Properties m_properties;
     MenuItem* m_parent = nullptr; // the parent holds its children
     std::vector<Ref<MenuItem>> m_children;
     std::unique_ptr<Native> m_native;
@@ -173,6 +193,7 @@ protected:
 
 private:
     struct NativeBars;
+    void showMenus(QMenuBar& bar) const;
     std::unique_ptr<NativeBars> m_nativeBars;
 };
 

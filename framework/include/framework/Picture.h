@@ -1,4 +1,5 @@
-// Pictures: JPEG and GIF files decoded into an image.
+// Pictures: JPEG and GIF files decoded into an image, or images the
+// framework draws itself.
 //
 // Anything that is not a whole, readable JPEG or GIF file within the bounds
 // below gives no picture: an empty, truncated or garbled file, a folder, a
@@ -25,6 +26,9 @@ public:
     // The decoded picture, or nil for anything that is not a readable picture
     // within the bounds.
     static Ref<Picture> fromFile(const std::string& path);
+    // A picture of an image already in memory, such as a drawing; nil for a
+    // null image or one beyond the bounds.
+    static Ref<Picture> fromImage(QImage image);
 
     // Neither side may exceed this many pixels,
     static constexpr int kMaximumSide = 16384;

@@ -13,6 +13,7 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 namespace fw {
 
@@ -38,8 +39,8 @@ public:
     // The decoded length, at the output's rate.
     std::chrono::milliseconds duration() const;
 
-    // Mixer observation, for tests and benchmarks: channels now playing this
-    // sound.
+    // The mixing channels now playing this sound, for tests that watch the
+    // mixer.
     int playingChannels() const;
 
 private:

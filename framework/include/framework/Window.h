@@ -171,7 +171,6 @@ public:
     QWidget* widget() const;
     // The content widget inside it, whose coordinates are the window's.
     QWidget* contentWidget() const;
-    bool isConstructed() const { return m_native != nullptr; }
     const std::vector<Ref<Control>>& controls() const { return m_controls; }
     bool hasBackColor() const { return m_hasBackColor; }
     Picture* backdrop() const { return m_backdrop.get(); }
@@ -185,6 +184,16 @@ public:
 private:
     struct Native;
     friend struct WindowPropertyTable;
+
+    // Visits every control of the window that is a RectControl.
+    template<typename Visit>
+    void forEachRectControl(Visit visit) const
+    {
+        for (const Ref<Control>& control : m_controls) {
+            if (control->isKindOf(RectControl::__Lookup()))
+                visit(static_cast<RectControl&>(*control));
+        }
+    }
 
     void releaseNative();
     void applyAll();

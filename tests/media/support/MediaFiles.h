@@ -5,7 +5,6 @@
 
 #include <QByteArray>
 #include <QColor>
-#include <QTemporaryDir>
 
 #include <chrono>
 #include <filesystem>
@@ -32,45 +31,13 @@ QByteArray makeMp3(const Tone& tone);
 struct BrokenFile {
     std::string name;
     std::function<void(const std::filesystem::path&)> make;
-    // Open it without privileges (see withoutPrivileges).
-    bool unreadable = false;
 };
 // The cases every decoder must refuse without crashing or hanging: empty,
 // cut off (the first cutLength bytes of a valid file of the decoder's kind),
-// garbage, a folder, a valid file the process may not read, a named pipe, and
-// a sparse file one byte larger than the decoder's bound.
+// garbage, a folder, a file whose reading fails, a named pipe, and a sparse
+// file one byte larger than the decoder's bound.
 std::vector<BrokenFile> brokenFiles(const QByteArray& valid, qsizetype cutLength, std::int64_t maximumFileBytes);
 
 void writeFile(const std::filesystem::path& path, const QByteArray& bytes);
-
-// A temporary folder that every user may enter, so that only a file's own
-// permissions can make it unreadable.
-class SharedTemporaryFolder {
-public:
-    SharedTemporaryFolder();
-    std::filesystem::path path() const { return m_folder.path().toStdString(); }
-
-private:
-    QTemporaryDir m_folder;
-};
-
-// Runs the body with the process's effective user set to an unprivileged
-// one when it runs as root, so that file permissions apply to it.
-void withoutPrivileges(const std::function<void()>& body);
-
-// Makes the broken file at path and opens it, without privileges when it is
-// the unreadable case.
-template<typename Open>
-auto openBroken(const BrokenFile& broken, const std::filesystem::path& path, Open open)
-{
-    broken.make(path);
-    decltype(open(path)) opened;
-    auto body = [&] { opened = open(path); };
-    if (broken.unreadable)
-        withoutPrivileges(body);
-    else
-        body();
-    return opened;
-}
 
 } // namespace tolvane::testing

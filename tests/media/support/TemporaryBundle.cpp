@@ -40,11 +40,6 @@ void TemporaryBundle::writeResource(std::string_view name, const QByteArray& byt
     writeFile(resources() / name, bytes);
 }
 
-void TemporaryBundle::removeResource(std::string_view name) const
-{
-    std::filesystem::remove(resources() / name);
-}
-
 void TemporaryBundle::makeResourcesFolder() const
 {
     if (!std::filesystem::is_directory(resources()))

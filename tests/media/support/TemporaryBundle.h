@@ -24,15 +24,15 @@ public:
     std::filesystem::path executable() const;
     std::filesystem::path resources() const;
 
-    // Writes a file into Resources (made if missing).
+    // Writes a file into Resources, made a folder first if it is not one.
     void writeResource(std::string_view name, const QByteArray& bytes) const;
-    void removeResource(std::string_view name) const;
-    // Resources as a folder, as nothing at all, or as a plain file.
-    void makeResourcesFolder() const;
+    // Resources as nothing at all, or as a plain file.
     void removeResources() const;
     void makeResourcesPlainFile() const;
 
 private:
+    void makeResourcesFolder() const;
+
     QTemporaryDir m_root;
 };
 
