@@ -9,6 +9,7 @@
 #include "chart/PropertyLists.h"
 #include "media/PictureAccessors.h"
 
+#include "framework/Application.h"
 #include "framework/Picture.h"
 #include "framework/PropertyList.h"
 
@@ -35,7 +36,7 @@ constexpr std::int32_t kFontUnitsDefault = 0;
 void prepare(fw::ImageWell* well, std::size_t index)
 {
     fw::Ref<fw::Picture> picture = (*kPicturesAtOpen[index])();
-    fw::ImageWell::Image_Set(well, 0, picture.get());
+    fw::callPluginEntry(fw::PluginEntries::ImageWell_Image_Set, well, 0, picture.get());
 }
 
 void prepare(fw::Label* label, std::size_t)

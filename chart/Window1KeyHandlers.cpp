@@ -7,6 +7,7 @@
 #include "media/PictureAccessors.h"
 #include "media/SoundItems.h"
 
+#include "framework/Application.h"
 #include "framework/Picture.h"
 #include "framework/Sound.h"
 
@@ -23,7 +24,7 @@ bool showAndPlay(Window1* window, media::PictureAccessor& picture, media::SoundI
     fw::ImageWell* well = fw::requireObject(centre);
     fw::Ref<fw::Picture> notePicture = picture();
     // A note without a picture blanks the well rather than failing.
-    fw::ImageWell::Image_Set(well, 0, notePicture.get());
+    fw::callPluginEntry(fw::PluginEntries::ImageWell_Image_Set, well, 0, notePicture.get());
     fw::Ref<fw::Sound> sound = recording();
     fw::call(fw::requireObject(sound), fw::SoundSlot::Play);
     return false;

@@ -119,6 +119,12 @@ ClassRecord& RuntimeNewClassRecord(ClassRecord* base, std::size_t methodCount, s
     return record;
 }
 
+void raiseMissingOperation(const ClassRecord& record, std::size_t index)
+{
+    RaiseNew(RuntimeException::__Lookup(),
+        record.name.toStdString() + " has no operation at place " + std::to_string(index));
+}
+
 Vtable RuntimeNewVtable(std::size_t count)
 {
     return Vtable(count, nullptr);
@@ -131,6 +137,8 @@ AttributeTable RuntimeAllocateAttributeTable(std::size_t count)
 
 Ref<Object> RuntimeNewObject(ClassRecord& record)
 {
+    if (!record.factory)
+        RaiseNew(RuntimeException::__Lookup(), record.name.toStdString() + " has no instances of its own");
     Ref<Object> object = record.factory(record);
     // Initialisers run from the root class down, so a class sees its base's
     // fields ready.

@@ -1,3 +1,4 @@
+#include "framework/Application.h"
 #include "framework/Control.h"
 
 #include "framework/Picture.h"
@@ -8,6 +9,13 @@
 #include "Statics_p.h"
 
 namespace fw {
+
+// Program code calls these through the plug-in table, typed by its places.
+static_assert(std::is_same_v<decltype(&ImageWell::Image_Get),
+    decltype(PluginEntries::ImageWell_Image_Get)::Function*>);
+static_assert(std::is_same_v<decltype(&ImageWell::Image_Set),
+    decltype(PluginEntries::ImageWell_Image_Set)::Function*>);
+
 
 namespace {
 const StaticsRegistration imageWellStatics(StaticsRank::Controls, [] { ImageWell::__Lookup(); }, nullptr);

@@ -79,9 +79,11 @@ void RuntimeReleaseWindows()
 {
     {
         // Taken out first: a window's finaliser must find the lists
-        // consistent. The windows go at the end of the block, before their
-        // widgets are deleted.
+        // consistent. The list of open windows goes first and the list of
+        // implicit windows last, before the widgets are deleted.
         WindowLists released = std::exchange(lists(), WindowLists{});
+        released.open.clear();
+        released.implicitInstances.clear();
     }
     if (QCoreApplication::instance())
         deleteDeferredWidgets();

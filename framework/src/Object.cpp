@@ -37,6 +37,10 @@ Ref<WeakReference> Object::weakReference()
 
 void Object::destroy() noexcept
 {
+    // Weak holders see the object gone before any finaliser runs: a
+    // finaliser that reached it through one would count it alive again.
+    if (m_weakReference)
+        m_weakReference->m_target = nullptr;
     // The finaliser chain runs while the whole object is still alive, the
     // class's own first, then its bases'.
     for (ClassRecord* record = m_classRecord; record; record = record->base) {

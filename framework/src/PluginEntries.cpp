@@ -85,6 +85,11 @@ void _InitPluginEntrypoints()
     }
 }
 
+Operation pluginEntryAt(std::size_t place)
+{
+    return place < kPluginEntryCount ? entryTable()[place] : nullptr;
+}
+
 Operation pluginEntryPoint(std::string_view name)
 {
     for (std::size_t i = 0; i < kPluginEntryCount; ++i) {

@@ -15,6 +15,7 @@
 
 #include "framework/Application.h"
 #include "framework/FolderItem.h"
+#include "framework/Sound.h"
 #include "framework/Window.h"
 
 #include <QAction>
@@ -23,8 +24,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <stdexcept>
+#include <vector>
 
 namespace tolvane {
 namespace {
@@ -145,6 +148,36 @@ TEST(ProgramLife, ShutsDownRecordingsThenStaticsThenTheMenuBar)
     observedWindow = nullptr;
 }
 
+std::vector<const fw::Object*> releasedRecordings;
+void noteRelease(fw::Object* recording)
+{
+    releasedRecordings.push_back(recording);
+}
+
+TEST(ProgramLife, ReleasesEveryLoadedRecordingLowestNoteFirst)
+{
+    testing::TemporaryBundle bundle;
+    const QByteArray recording = testing::makeMp3({});
+    for (const auto& note : media::kNoteFiles)
+        bundle.writeResource(note.soundFile, recording);
+    // The runtime runs a class's finaliser as each instance goes: the order
+    // of the calls is the order of the releases.
+    fw::ClassRecord& soundClass = fw::Sound::__Lookup();
+    ASSERT_EQ(soundClass.finalizer, nullptr);
+    soundClass.finalizer = noteRelease;
+    std::vector<const fw::Object*> loaded;
+    std::int32_t status = runProgram([&] {
+        for (media::SoundItem* item : media::kSoundItems)
+            loaded.push_back((*item)().get());
+        chooseQuit();
+    });
+    soundClass.finalizer = nullptr;
+    EXPECT_EQ(status, 0);
+    ASSERT_EQ(loaded.size(), media::kNoteFiles.size());
+    EXPECT_EQ(std::count(loaded.begin(), loaded.end(), nullptr), 0);
+    EXPECT_EQ(releasedRecordings, loaded);
+}
+
 void raiseNil(void*)
 {
     fw::RaiseNilObjectException();
@@ -231,7 +264,7 @@ TEST_F(FailingWindowCreation, AnExceptionFromTheReportSkipsShutDown)
     fw::RuntimeExit();
 }
 
-TEST(ProgramParts, TheExceptionHelperReturnsRuntimeExceptionsOnly)
+TEST(ProgramPieces, TheExceptionHelperReturnsRuntimeExceptionsOnly)
 {
     EXPECT_EQ(_CallFunctionWithExceptionHandling([](void*) {}, nullptr), nullptr);
     fw::Ref<fw::RuntimeException> raised = _CallFunctionWithExceptionHandling(&raiseNil, nullptr);

@@ -4,6 +4,7 @@
 #include "chart/LayoutTable.h"
 #include "media/SoundItems.h"
 
+#include "framework/Application.h"
 #include "framework/FolderItem.h"
 
 #include <QTest>
@@ -33,6 +34,11 @@ void ChartTest::useBundle(const std::vector<std::string>& leftOut)
             std::filesystem::create_symlink(entry.path(), contents / "Resources" / name);
     }
     fw::RuntimeOverrideExecutablePath((contents / "MacOS" / "Tolvane").string());
+    // As start-up does before it opens the window: the wells get their
+    // pictures through the plug-in table, which the framework's classes
+    // fill.
+    fw::RuntimeInitializeFrameworkClasses();
+    fw::_InitPluginEntrypoints();
 }
 
 fw::Ref<Window1> ChartTest::openChart()

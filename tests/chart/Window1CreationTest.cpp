@@ -18,6 +18,8 @@
 
 #include <algorithm>
 #include <map>
+#include <string>
+#include <vector>
 
 using namespace tolvane;
 using namespace tolvane::testing;
@@ -49,7 +51,55 @@ void expectBoundTo(fw::Control* control, std::string_view event, fw::Operation h
 
 using Window1Creation = ChartTest;
 
+// What each control had when its property list began to be applied: the
+// list's first key is Name, whose setter is wrapped to look.
+struct AtItsList {
+    std::string name;
+    bool prepared = false; // a well's picture, a label's font unit
+    bool bound = false;
+};
+std::vector<AtItsList> atTheirLists;
+fw::BoxedSetter nameSetter = nullptr;
+
+void lookThenSetName(fw::Object* target, const fw::PropertyRecord& property, fw::Object* value)
+{
+    AtItsList seen{fw::unbox<fw::String>(value).toStdString()};
+    if (auto* well = dynamic_cast<fw::ImageWell*>(target)) {
+        seen.prepared = well->image() != nullptr;
+        seen.bound = well->binding("KeyDown") != nullptr;
+    } else if (auto* label = dynamic_cast<fw::Label*>(target)) {
+        seen.prepared = label->textUnit == 0;
+        seen.bound = label->binding("MouseDown") != nullptr;
+    }
+    atTheirLists.push_back(seen);
+    nameSetter(target, property, value);
+}
+
+void wrapNameSetter(fw::ClassRecord& record)
+{
+    for (fw::PropertyRecord& property : record.properties) {
+        if (property.name == "Name") {
+            nameSetter = property.boxedSetter;
+            property.boxedSetter = lookThenSetName;
+        }
+    }
+}
+
 } // namespace
+
+TEST_F(Window1Creation, EachControlIsPreparedButNotYetBoundWhenItsListIsApplied)
+{
+    wrapNameSetter(fw::Label::__Lookup());
+    wrapNameSetter(fw::ImageWell::__Lookup());
+    fw::Ref<Window1> window = openChart();
+    ASSERT_EQ(atTheirLists.size(), kControls.size());
+    for (std::size_t position = 0; position < kControls.size(); ++position) {
+        EXPECT_EQ(atTheirLists[position].name, kControls[position].name);
+        EXPECT_TRUE(atTheirLists[position].prepared) << kControls[position].name;
+        EXPECT_FALSE(atTheirLists[position].bound) << kControls[position].name;
+    }
+    EXPECT_NE(controlNamed<fw::Label>(window.get(), "Label17")->binding("MouseDown"), nullptr);
+}
 
 TEST_F(Window1Creation, TheFirstCallCreatesTheFiftyTwoControlsInCreationOrder)
 {

@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
 using namespace fw;
 
 namespace {
@@ -183,4 +186,41 @@ TEST(Delegate, FlagOneHoldsItsTargetWeakly)
     strong = nullptr;
     EXPECT_EQ(weak->target(), nullptr);
     EXPECT_EQ(weak->codePointer(), eraseOperation(routine));
+}
+
+namespace {
+std::string raisedClass(const std::function<void()>& routine)
+{
+    try {
+        routine();
+    } catch (const RaisedException& raised) {
+        return raised.exception()->classRecord().name.toStdString();
+    }
+    return "nothing";
+}
+
+Object* seenByFinaliser = reinterpret_cast<Object*>(1);
+Ref<WeakReference> finalisedWeakly;
+void recordWeakTarget(Object*) { seenByFinaliser = finalisedWeakly->target(); }
+} // namespace
+
+TEST(ClassRecord, CallsAndCreationThatCannotBeMadeRaiseInsteadOfCrashing)
+{
+    Animal* nobody = nullptr;
+    EXPECT_EQ(raisedClass([&] { call(nobody, AnimalSlot::Legs); }), "NilObjectException");
+    Ref<Animal> animal = RuntimeNewObjectOf<Animal>(Animal::__Lookup());
+    EXPECT_EQ(raisedClass([&] { call(animal.get(), Slot<std::int32_t(Animal*)>{1}); }), "RuntimeException");
+    EXPECT_EQ(raisedClass([&] { RuntimeNewObject(ObjectClass()); }), "RuntimeException");
+}
+
+TEST(Object, FinalisersSeeWeakReferencesAlreadyEmpty)
+{
+    ClassRecord& dog = dogClass();
+    dog.finalizer = recordWeakTarget;
+    Ref<Object> object = RuntimeNewObject(dog);
+    finalisedWeakly = object->weakReference();
+    object = nullptr;
+    dog.finalizer = nullptr;
+    EXPECT_EQ(seenByFinaliser, nullptr);
+    finalisedWeakly = nullptr;
 }

@@ -182,6 +182,37 @@ inline constexpr std::size_t kPluginEntryCount = 70;
 // property's entries take the object and an Int32 that callers pass as 0,
 // and a setter also the value.
 Operation pluginEntryPoint(std::string_view name);
+// The entry at a place of the table, as start-up resolved it (nil before).
+Operation pluginEntryAt(std::size_t place);
+
+// A typed place of the plug-in table.
+template<typename Signature>
+struct PluginEntry;
+template<typename Result, typename... Args>
+struct PluginEntry<Result(Args...)> {
+    using Function = Result(Args...);
+    std::size_t place;
+};
+
+// Calls through an entry of the table; one that start-up did not resolve
+// raises NilObjectException rather than being called.
+template<typename Result, typename... Args, typename... Passed>
+Result callPluginEntry(PluginEntry<Result(Args...)> entry, Passed&&... args)
+{
+    Operation operation = pluginEntryAt(entry.place);
+    if (!operation)
+        RaiseNilObjectException();
+    return reinterpret_cast<Result (*)(Args...)>(operation)(std::forward<Passed>(args)...);
+}
+
+class ImageWell;
+class Picture;
+// The image well's picture, through which program code gives a well its
+// picture: the table's last two entries.
+namespace PluginEntries {
+inline constexpr PluginEntry<Ref<Picture>(ImageWell*, std::int32_t)> ImageWell_Image_Get{kPluginEntryCount - 2};
+inline constexpr PluginEntry<void(ImageWell*, std::int32_t, Picture*)> ImageWell_Image_Set{kPluginEntryCount - 1};
+} // namespace PluginEntries
 void _RuntimeRegisterAppObject(Application* application);
 Application* RuntimeAppObject();
 

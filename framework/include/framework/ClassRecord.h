@@ -111,11 +111,22 @@ struct Slot<Result(Self*, Args...)> {
     std::size_t index;
 };
 
-// Calls the operation at a slot of the object's own class table.
+[[noreturn]] void RaiseNilObjectException();
+// Raises for a place that the object's class table does not fill.
+[[noreturn]] void raiseMissingOperation(const ClassRecord& record, std::size_t index);
+
+// Calls the operation at a slot of the object's own class table. A nil
+// object raises NilObjectException, a place the table lacks a
+// RuntimeException: never a call through nothing.
 template<typename Result, typename Self, typename... Args, typename... Passed>
 Result call(Self* self, Slot<Result(Self*, Args...)> slot, Passed&&... args)
 {
-    auto function = reinterpret_cast<Result (*)(Self*, Args...)>(self->classRecord().vtable.at(slot.index));
+    if (!self)
+        RaiseNilObjectException();
+    const Vtable& table = self->classRecord().vtable;
+    if (slot.index >= table.size() || !table[slot.index])
+        raiseMissingOperation(self->classRecord(), slot.index);
+    auto function = reinterpret_cast<Result (*)(Self*, Args...)>(table[slot.index]);
     return function(self, std::forward<Passed>(args)...);
 }
 
