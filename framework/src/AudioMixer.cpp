@@ -1,6 +1,12 @@
 #include "AudioMixer_p.h"
 
-#include <SDL2/SDL.h>
+#include "NeverDestroyed_p.h"
+
+#include <dlfcn.h>
+
+#include <filesystem>
+#include <future>
+#include <mutex>
 
 namespace fw {
 
@@ -9,76 +15,86 @@ namespace {
 enum class OutputState { NotTried, Open, Unavailable, Closed };
 OutputState state = OutputState::NotTried;
 
-bool openMixer()
+// The back end lies beside this library, in the bundle's Frameworks folder.
+const AudioBackend* loadBackend()
 {
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
-        return false;
-    // MP3 support is loaded once here rather than at the first decode.
-    Mix_Init(MIX_INIT_MP3);
-    // No format changes allowed: SDL converts for the device, and the mixer
-    // keeps the buffer size asked for.
-    if (Mix_OpenAudioDevice(AudioMixer::kFrequency, AUDIO_S16SYS, AudioMixer::kOutputChannels,
-            AudioMixer::kBufferFrames, nullptr, 0)
-        != 0) {
-        Mix_Quit();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return false;
-    }
-    Mix_AllocateChannels(AudioMixer::kMixingChannels);
-    return true;
+    Dl_info self{};
+    if (!dladdr(reinterpret_cast<const void*>(&loadBackend), &self) || !self.dli_fname)
+        return nullptr;
+    const std::filesystem::path library =
+        std::filesystem::path(self.dli_fname).parent_path() / "libTolvaneAudio.so";
+    // Never closed: the back end's threads and the output live until exit.
+    void* handle = dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle)
+        return nullptr;
+    auto entry = reinterpret_cast<decltype(&tolvaneAudioBackend)>(dlsym(handle, "tolvaneAudioBackend"));
+    return entry ? entry() : nullptr;
+}
+
+// Never destroyed: recordings cached until the process ends are released
+// during static destruction, and must still find the back end.
+std::shared_future<const AudioBackend*>& loading()
+{
+    static NeverDestroyed<std::shared_future<const AudioBackend*>> future;
+    return future.get();
+}
+
+std::once_flag preloadStarted;
+
+// Waits for the load the first time; a chunk exists only once it is done.
+const AudioBackend* backend()
+{
+    AudioMixer::preload();
+    return loading().get();
 }
 
 } // namespace
+
+void AudioMixer::preload()
+{
+    std::call_once(preloadStarted, [] { loading() = std::async(std::launch::async, loadBackend).share(); });
+}
 
 bool AudioMixer::open()
 {
     if (state != OutputState::NotTried)
         return state == OutputState::Open;
-    bool opened = openMixer();
-    if (!opened) {
-        // Without a device, mix into SDL's silent driver: a recording still
-        // loads and plays, and nothing above here needs to know.
-        SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
-        opened = openMixer();
-        SDL_ResetHint(SDL_HINT_AUDIODRIVER);
-    }
-    state = opened ? OutputState::Open : OutputState::Unavailable;
-    return opened;
+    const AudioBackend* audio = backend();
+    state = audio && audio->open() ? OutputState::Open : OutputState::Unavailable;
+    return state == OutputState::Open;
 }
 
-void AudioMixer::play(Mix_Chunk* chunk)
+AudioChunk* AudioMixer::decode(const void* bytes, std::size_t size)
 {
-    if (state != OutputState::Open || !chunk)
-        return;
-    if (Mix_PlayChannel(-1, chunk, 0) >= 0)
-        return;
-    // Every channel is busy: the note that has sounded longest is the one a
-    // player misses least.
-    int oldest = Mix_GroupOldest(-1);
-    if (oldest >= 0)
-        Mix_PlayChannel(oldest, chunk, 0);
+    return open() ? backend()->decode(bytes, size) : nullptr;
 }
 
-int AudioMixer::playingChannels(const Mix_Chunk* chunk)
+void AudioMixer::release(AudioChunk* chunk)
 {
-    if (state != OutputState::Open || !chunk)
-        return 0;
-    int count = 0;
-    for (int channel = 0; channel < kMixingChannels; ++channel) {
-        if (Mix_Playing(channel) && Mix_GetChunk(channel) == chunk)
-            ++count;
-    }
-    return count;
+    if (chunk)
+        backend()->release(chunk);
+}
+
+std::size_t AudioMixer::length(const AudioChunk* chunk)
+{
+    return chunk ? backend()->length(chunk) : 0;
+}
+
+void AudioMixer::play(AudioChunk* chunk)
+{
+    if (state == OutputState::Open && chunk)
+        backend()->play(chunk);
+}
+
+int AudioMixer::playingChannels(const AudioChunk* chunk)
+{
+    return state == OutputState::Open && chunk ? backend()->playingChannels(chunk) : 0;
 }
 
 void AudioMixer::close()
 {
-    if (state == OutputState::Open) {
-        Mix_HaltChannel(-1);
-        Mix_CloseAudio();
-        Mix_Quit();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    }
+    if (state == OutputState::Open)
+        backend()->close();
     state = OutputState::Closed;
 }
 

@@ -1,31 +1,36 @@
-// The one audio output of the process, which every Sound plays through.
+// The one audio output of the process, which every Sound plays through, in
+// front of the audio back end (AudioBackend_p.h).
 //
-// The output is opened once, on first use: the system's sound device when
-// there is one, otherwise SDL's silent driver, so that recordings still
-// decode and play (unheard) on a machine without sound. It mixes 32 channels
-// into a buffer of 512 frames at 44.1 kHz, about 12 ms: short enough that a
-// key's note follows the press at once. Shut-down closes it for good.
+// The back end library is loaded on a background thread as soon as the
+// framework's classes are set up, so that start-up does not wait for it. The
+// output is opened once, on first use: the system's sound device when there
+// is one, otherwise a silent one, so that recordings still decode and play
+// (unheard) on a machine without sound. Shut-down closes it for good.
 #pragma once
 
-#include <SDL2/SDL_mixer.h>
+#include "AudioBackend_p.h"
+#include "AudioFormat_p.h"
+
+#include <cstddef>
 
 namespace fw {
 
 class AudioMixer {
 public:
-    static constexpr int kFrequency = 44100;
-    static constexpr int kOutputChannels = 2;
-    static constexpr int kBufferFrames = 512;
-    static constexpr int kMixingChannels = 32;
-
+    // Starts loading the back end in the background; later calls do nothing.
+    static void preload();
     // Opens the output if that has not been tried yet. False when no output
-    // could be had at all, or after shut-down.
+    // could be had at all (no back end, no driver), or after shut-down.
     static bool open();
-    // Starts a chunk on a free mixing channel, or on the one that has played
-    // longest when none is free. Does nothing when the output is not open.
-    static void play(Mix_Chunk* chunk);
+    // Decodes an MP3 stream with the open output; nil when it does not
+    // decode or there is no output.
+    static AudioChunk* decode(const void* bytes, std::size_t size);
+    static void release(AudioChunk* chunk);
+    static std::size_t length(const AudioChunk* chunk);
+    // Does nothing when the output is not open.
+    static void play(AudioChunk* chunk);
     // The mixing channels now playing that chunk.
-    static int playingChannels(const Mix_Chunk* chunk);
+    static int playingChannels(const AudioChunk* chunk);
     // Stops everything and closes the output for the rest of the process.
     static void close();
 };

@@ -29,6 +29,16 @@ bool endsWhole(QByteArrayView bytes, QByteArrayView format)
     return content.endsWith(';');
 }
 
+// "jpeg" or "gif" by the file's signature; empty for anything else.
+QByteArrayView formatOf(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xFF\xD8\xFF"))
+        return "jpeg";
+    if (bytes.startsWith("GIF87a") || bytes.startsWith("GIF89a"))
+        return "gif";
+    return {};
+}
+
 bool withinBounds(QSize size)
 {
     if (!size.isValid() || size.isEmpty())
@@ -59,15 +69,17 @@ Ref<Picture> Picture::fromFile(const std::string& path)
     if (!bytes || bytes->isEmpty())
         return nullptr;
 
+    // The format comes from the content alone, never from the file's name.
+    // Naming it to the reader also spares loading every image plug-in Qt
+    // has, which probing would do at the first picture of the run.
+    const QByteArrayView format = formatOf(*bytes);
+    if (format.isEmpty())
+        return nullptr;
     QBuffer buffer(&*bytes);
     if (!buffer.open(QIODevice::ReadOnly))
         return nullptr;
-    // The format comes from the content alone, never from the file's name.
-    QImageReader reader(&buffer);
-    reader.setDecideFormatFromContent(true);
-    const QByteArray format = reader.format();
-    if (format != "jpeg" && format != "gif")
-        return nullptr;
+    QImageReader reader(&buffer, format.toByteArray());
+    reader.setDecideFormatFromContent(false);
     if (!endsWhole(*bytes, format))
         return nullptr;
     // The header's size is read before a single pixel is decoded.

@@ -1,12 +1,14 @@
 #include "framework/Application.h"
 #include "framework/MenuItem.h"
 
+#include "AudioMixer_p.h"
 #include "NeverDestroyed_p.h"
 #include "RaiseEvent_p.h"
 #include "RuntimeState_p.h"
 #include "Statics_p.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <cerrno>
 
@@ -112,6 +114,10 @@ void _RuntimeRun()
     deliverToApplication(fireOpen);
     if (!state.quitRequested && !state.pendingException) {
         state.loopRunning = true;
+        // The audio back end loads once the loop runs and the windows are on
+        // their way to the screen: loading it earlier would hold up start-up
+        // behind the dynamic loader, and it is needed only at the first key.
+        QTimer::singleShot(0, &AudioMixer::preload);
         state.exitStatus = QCoreApplication::exec();
         state.loopRunning = false;
     }

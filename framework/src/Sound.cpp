@@ -12,19 +12,15 @@ namespace fw {
 
 namespace {
 const StaticsRegistration soundStatics(StaticsRank::Files, [] { Sound::__Lookup(); }, AudioMixer::close);
-
-constexpr std::size_t kBytesPerOutputFrame = sizeof(std::int16_t) * AudioMixer::kOutputChannels;
 } // namespace
 
 struct Sound::Native {
-    explicit Native(Mix_Chunk* decoded) : chunk(decoded) { }
+    explicit Native(AudioChunk* decoded) : chunk(decoded) { }
     Native(const Native&) = delete;
     Native& operator=(const Native&) = delete;
-    // Freeing stops every channel still playing the chunk; after the output
-    // has closed there are none, and the samples are simply freed.
-    ~Native() { Mix_FreeChunk(chunk); }
+    ~Native() { AudioMixer::release(chunk); }
 
-    Mix_Chunk* chunk;
+    AudioChunk* chunk;
 };
 
 ClassRecord& Sound::__Lookup()
@@ -55,17 +51,13 @@ Ref<Sound> Sound::fromFile(const std::string& path)
         return nullptr;
     if (frames->samples > std::uint64_t(kMaximumDuration.count()) * frames->sampleRate)
         return nullptr;
-    // Decoding converts to the output's format, so the output must be open.
-    if (!AudioMixer::open())
-        return nullptr;
-
-    SDL_RWops* stream = SDL_RWFromConstMem(data.data() + frames->begin, int(frames->end - frames->begin));
-    Mix_Chunk* chunk = Mix_LoadWAV_RW(stream, 1);
+    // Decoding converts to the output's format, which opens the output.
+    AudioChunk* chunk = AudioMixer::decode(data.data() + frames->begin, frames->end - frames->begin);
     if (!chunk)
         return nullptr;
     // Owned from here on, so that a chunk refused below is freed too.
     auto native = std::make_unique<Native>(chunk);
-    if (chunk->alen < kBytesPerOutputFrame)
+    if (AudioMixer::length(chunk) < AudioFormat::kBytesPerFrame)
         return nullptr;
     Ref<Sound> sound = RuntimeNewObjectOf<Sound>(__Lookup());
     sound->m_native = std::move(native);
@@ -86,8 +78,8 @@ std::chrono::milliseconds Sound::duration() const
 {
     if (!m_native)
         return {};
-    std::uint64_t outputFrames = m_native->chunk->alen / kBytesPerOutputFrame;
-    return std::chrono::milliseconds(outputFrames * 1000 / AudioMixer::kFrequency);
+    const std::uint64_t outputFrames = AudioMixer::length(m_native->chunk) / AudioFormat::kBytesPerFrame;
+    return std::chrono::milliseconds(outputFrames * 1000 / AudioFormat::kFrequency);
 }
 
 int Sound::playingChannels() const
