@@ -24,6 +24,8 @@ void _NewAppInstance()
 {
     fw::Ref<App> application = fw::RuntimeNewObjectOf<App>(App::__Lookup());
     fw::call(application.get(), AppSlot::Constructor);
+    // A new object is never nil, so this guards only the constructor's
+    // contract; it stays as the start-up's one check of its own.
     if (!application)
         fw::RaiseNilObjectException();
 

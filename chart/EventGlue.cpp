@@ -18,7 +18,6 @@ bool invokeHandler(fw::Delegate* delegate, Control* control, Arguments... argume
     if (!window)
         fw::RaiseNilObjectException();
     Handler* handler = delegate->routineAs<Handler>();
-    // A C++ bool holds only the lowest bit, so the result needs no masking.
     return handler(window.get(), control, std::move(arguments)...);
 }
 

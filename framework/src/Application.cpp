@@ -1,6 +1,7 @@
 #include "framework/Application.h"
 
 #include "framework/FolderItem.h"
+#include "framework/MenuHandlers.h"
 #include "framework/MenuItem.h"
 #include "framework/Picture.h"
 #include "framework/Sound.h"
@@ -23,11 +24,10 @@
 
 namespace fw {
 
-using MenuHandler = bool (*)(Application*);
 
 struct Application::State {
     Ref<MenuBar> menuBar;
-    std::vector<std::pair<String, Operation>> menuHandlers;
+    MenuHandlers<Application> menuHandlers;
     QMetaObject::Connection activation;
 };
 
@@ -215,14 +215,7 @@ void Application::DoEvents(Application*, std::int32_t milliseconds)
 
 void Application::_AddMenuHandler(Application* application, String itemName, Operation handler)
 {
-    auto& handlers = checkedSelf(application).m_state->menuHandlers;
-    for (auto& [name, existing] : handlers) {
-        if (equalsIgnoringCase(name.view(), itemName.view())) {
-            existing = handler;
-            return;
-        }
-    }
-    handlers.emplace_back(std::move(itemName), handler);
+    checkedSelf(application).m_state->menuHandlers.add(std::move(itemName), handler);
 }
 
 // Nothing is polled here: Qt's event loop wakes for every source.
@@ -265,11 +258,7 @@ void Application::_CallOpen(Application* application)
 bool Application::_HandleMenuCommand(Application* application, MenuItem* item)
 {
     const String& itemName = checkedSelf(item).name();
-    for (const auto& [name, handler] : checkedSelf(application).m_state->menuHandlers) {
-        if (equalsIgnoringCase(name.view(), itemName.view()))
-            return reinterpret_cast<MenuHandler>(handler)(application);
-    }
-    return false;
+    return checkedSelf(application).m_state->menuHandlers.dispatch(application, itemName);
 }
 
 Ref<Picture> Application::_LoadPictureFromBundle(Application*, String fileName)

@@ -16,8 +16,8 @@ enum class OutputState { NotTried, Open, Unavailable, Closed };
 OutputState state = OutputState::NotTried;
 
 // The back end lies beside this library, in the bundle's Frameworks folder.
-const AudioBackend* loadBackend()
-{
+const AudioBackend* loadBackend() noexcept
+try {
     Dl_info self{};
     if (!dladdr(reinterpret_cast<const void*>(&loadBackend), &self) || !self.dli_fname)
         return nullptr;
@@ -29,6 +29,10 @@ const AudioBackend* loadBackend()
         return nullptr;
     auto entry = reinterpret_cast<decltype(&tolvaneAudioBackend)>(dlsym(handle, "tolvaneAudioBackend"));
     return entry ? entry() : nullptr;
+} catch (...) {
+    // The result is read from destructors too (a Sound releasing its
+    // chunk): no back end is the answer, never an exception.
+    return nullptr;
 }
 
 // Never destroyed: recordings cached until the process ends are released

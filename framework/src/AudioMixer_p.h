@@ -1,8 +1,8 @@
 // The one audio output of the process, which every Sound plays through, in
 // front of the audio back end (AudioBackend_p.h).
 //
-// The back end library is loaded on a background thread as soon as the
-// framework's classes are set up, so that start-up does not wait for it. The
+// The back end library is loaded on a background thread once the event loop
+// has started (see _RuntimeRun), so that start-up does not wait for it. The
 // output is opened once, on first use: the system's sound device when there
 // is one, otherwise a silent one, so that recordings still decode and play
 // (unheard) on a machine without sound. Shut-down closes it for good.

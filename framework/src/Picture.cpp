@@ -73,15 +73,13 @@ Ref<Picture> Picture::fromFile(const std::string& path)
     // Naming it to the reader also spares loading every image plug-in Qt
     // has, which probing would do at the first picture of the run.
     const QByteArrayView format = formatOf(*bytes);
-    if (format.isEmpty())
+    if (format.isEmpty() || !endsWhole(*bytes, format))
         return nullptr;
     QBuffer buffer(&*bytes);
     if (!buffer.open(QIODevice::ReadOnly))
         return nullptr;
     QImageReader reader(&buffer, format.toByteArray());
     reader.setDecideFormatFromContent(false);
-    if (!endsWhole(*bytes, format))
-        return nullptr;
     // The header's size is read before a single pixel is decoded.
     if (!withinBounds(reader.size()))
         return nullptr;

@@ -251,25 +251,12 @@ void Window::MenuBar_Set(Window* window, std::int32_t, MenuBar* menuBar)
 bool Window::_HandleMenuCommand(Window* window, MenuItem* item)
 {
     Window& self = checkedSelf(window);
-    if (!item)
-        return false;
-    for (const auto& [itemName, handler] : self.m_menuHandlers) {
-        if (equalsIgnoringCase(itemName.view(), item->name().view()))
-            return reinterpret_cast<bool (*)(Window*)>(handler)(window);
-    }
-    return false;
+    return item && self.m_menuHandlers.dispatch(window, item->name());
 }
 
 void Window::_AddMenuHandler(Window* window, String itemName, Operation handler)
 {
-    Window& self = checkedSelf(window);
-    for (auto& [name, registered] : self.m_menuHandlers) {
-        if (equalsIgnoringCase(name.view(), itemName.view())) {
-            registered = handler;
-            return;
-        }
-    }
-    self.m_menuHandlers.emplace_back(std::move(itemName), handler);
+    checkedSelf(window).m_menuHandlers.add(std::move(itemName), handler);
 }
 
 void Window::_EnableMenuItems(Window* window)

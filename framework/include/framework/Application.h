@@ -206,7 +206,6 @@ Result callPluginEntry(PluginEntry<Result(Args...)> entry, Passed&&... args)
 }
 
 class ImageWell;
-class Picture;
 // The image well's picture, through which program code gives a well its
 // picture: the table's last two entries.
 namespace PluginEntries {

@@ -29,7 +29,7 @@ PropertyRecord nativeProperty(String name, String typeCode, std::uint32_t flags,
     record.name = name;
     record.typeCode = typeCode;
     record.flags = flags;
-    record.attributes = {Attribute{"__Scope", "Public", true}};
+    record.attributes = {publicScope()};
     record.getter = eraseOperation(getter);
     record.setter = setter ? eraseOperation(setter) : nullptr;
     record.boxedGetter = [](Object* target, const PropertyRecord& property) -> Ref<Object> {

@@ -11,6 +11,7 @@
 #include "framework/Application.h"
 #include "framework/Box.h"
 #include "framework/Control.h"
+#include "framework/MenuHandlers.h"
 
 #include <cstdint>
 #include <memory>
@@ -244,7 +245,7 @@ private:
     bool m_closed = false;
     Ref<Window> m_parentWindow;
     std::vector<String> m_acceptedDrops;
-    std::vector<std::pair<String, Operation>> m_menuHandlers;
+    MenuHandlers<Window> m_menuHandlers;
 
     // Declared before the controls so that the controls go first.
     std::unique_ptr<Native> m_native;
