@@ -3,6 +3,8 @@
 // reflection calls them.
 #include "ChartTestSupport.h"
 
+#include "app/MenuBar1.h"
+
 #include <algorithm>
 #include <map>
 
@@ -84,4 +86,19 @@ TEST_F(Window1Accessors, WithNothingToSearchEveryAccessorRaises)
     EXPECT_EQ(raisedBy([&] { Window1::name(window.get()); }), "NilObjectException") << #name;
     TOLVANE_FOR_EACH_MENU_ITEM(TOLVANE_EXPECT_RAISES)
 #undef TOLVANE_EXPECT_RAISES
+}
+
+TEST_F(Window1Accessors, MenuItemsAreSoughtInTheWindowsOwnMenuBar)
+{
+    fw::Ref<Window1> window = openChart();
+    ASSERT_TRUE(Window1::EditClear(window.get()));
+
+    // Another, empty bar for the window; the application keeps MenuBar1.
+    fw::Ref<fw::MenuBar> other = fw::RuntimeNewObjectOf<fw::MenuBar>(fw::MenuBar::__Lookup());
+    fw::MenuItem::Constructor(other.get());
+    fw::Window::MenuBar_Set(window.get(), 0, other.get());
+
+    EXPECT_EQ(Window1::EditClear(window.get()), nullptr);
+    EXPECT_EQ(Window1::FileQuit(window.get()), nullptr);
+    EXPECT_TRUE(fw::MenuItem::_Lookup(MenuBar1::_implicitInstance.get(), "EditClear"));
 }
