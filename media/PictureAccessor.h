@@ -4,7 +4,10 @@
 // bundle's Resources folder while it has none. Once a load gives a picture,
 // that same object is handed out for the rest of the process and no file is
 // touched again; a failed load is not remembered, so the next call simply
-// tries again. The cached picture is never released.
+// tries again (the framework answers a retry of a file that failed and has
+// not changed since with one stat, not a new read). The cached picture is
+// never released; the framework holds its decoded pixels only while they are
+// among the most recently used.
 #pragma once
 
 #include "framework/Picture.h"

@@ -20,7 +20,9 @@ fw::Ref<fw::Sound> SoundItem::operator()()
         fw::Ref<fw::FolderItem> resources = fw::_GetApplicationBundleResources();
         if (resources) {
             fw::Ref<fw::FolderItem> file = fw::FolderItem::Child(resources.get(), m_fileName);
-            permaSound.m_sound = fw::FolderItem::OpenAsSound(fw::requireObject(file));
+            if (!file)
+                fw::RaiseNilObjectException(fw::FolderItem::whyNoChild(resources.get(), m_fileName));
+            permaSound.m_sound = fw::FolderItem::OpenAsSound(file.get());
         }
     }
     return permaSound.m_sound;

@@ -60,7 +60,8 @@ constexpr bool rowsFollowTheKeys()
 static_assert(rowsFollowTheKeys());
 
 const QColor kOpenKey(0xff, 0xff, 0xff);
-const QColor kOpenLabel(0x70, 0x70, 0x70);
+// Dark enough that the small labels read on white after JPEG softens them.
+const QColor kOpenLabel(0x5c, 0x5c, 0x5c);
 const QColor kBody(0xec, 0xe8, 0xdc);
 
 void drawBody(QPainter& painter)

@@ -1,10 +1,14 @@
 #include "tools/GifWriter.h"
 
+#include "tools/FileBytes.h"
+
 #include <gif_lib.h>
 
 #include <memory>
+#include <span>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace tolvane::mediagen {
 namespace {
@@ -24,6 +28,16 @@ struct ColorMapFree {
 [[noreturn]] void fail(const std::filesystem::path& file, const std::string& what, int error)
 {
     throw std::runtime_error("cannot write " + file.string() + ": " + what + " (" + GifErrorString(error) + ")");
+}
+
+// The library writes its file itself with the owner's permissions only, so
+// the picture is encoded into memory and the file is made as every other
+// file of the set is.
+int appendToBytes(GifFileType* gif, const GifByteType* data, int length)
+{
+    auto* bytes = static_cast<std::vector<unsigned char>*>(gif->UserData);
+    bytes->insert(bytes->end(), data, data + length);
+    return length;
 }
 
 // GIF palettes come in powers of two; the unused entries stay black.
@@ -53,8 +67,9 @@ void writeGif(const std::filesystem::path& file, const QImage& picture)
                                   static_cast<GifByteType>(qBlue(colour))};
     }
 
+    std::vector<unsigned char> bytes;
     int error = 0;
-    std::unique_ptr<GifFileType, GifFileCloser> gif(EGifOpenFileName(file.c_str(), false, &error));
+    std::unique_ptr<GifFileType, GifFileCloser> gif(EGifOpen(&bytes, appendToBytes, &error));
     if (!gif)
         fail(file, "open", error);
     const int width = picture.width();
@@ -72,6 +87,7 @@ void writeGif(const std::filesystem::path& file, const QImage& picture)
 
     if (EGifCloseFile(gif.release(), &error) == GIF_ERROR)
         fail(file, "close", error);
+    writeFileBytes(file, std::as_bytes(std::span(bytes)));
 }
 
 } // namespace tolvane::mediagen

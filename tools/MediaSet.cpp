@@ -2,6 +2,7 @@
 
 #include "media/NoteTable.h"
 #include "media/OtherPictureTable.h"
+#include "tools/FileBytes.h"
 #include "tools/Fonts.h"
 #include "tools/GifWriter.h"
 #include "tools/IntroPicture.h"
@@ -12,9 +13,12 @@
 #include "tools/ToneSynth.h"
 #include "tools/WrittenPitch.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
+#include <span>
 #include <stdexcept>
 
 namespace tolvane::mediagen {
@@ -24,8 +28,11 @@ constexpr int kJpegQuality = 90;
 
 void writeJpeg(const std::filesystem::path& file, const QImage& picture)
 {
-    if (!picture.save(QString::fromStdString(file.string()), "JPEG", kJpegQuality))
-        throw std::runtime_error("cannot write " + file.string());
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "JPEG", kJpegQuality))
+        throw std::runtime_error("cannot encode " + file.string());
+    writeFileBytes(file, std::as_bytes(std::span(bytes.constData(), bytes.size())));
 }
 
 } // namespace

@@ -1,10 +1,12 @@
 #include "tools/Mp3Writer.h"
 
+#include "tools/FileBytes.h"
+
 #include <lame/lame.h>
 
 #include <algorithm>
-#include <fstream>
 #include <memory>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <type_traits>
@@ -68,11 +70,7 @@ std::vector<unsigned char> encode(std::span<const std::int16_t> samples, int sam
 void writeMp3(const std::filesystem::path& file, std::span<const std::int16_t> samples, int sampleRate)
 {
     const std::vector<unsigned char> stream = encode(samples, sampleRate);
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(stream.data()), static_cast<std::streamsize>(stream.size()));
-    out.close();
-    if (!out)
-        throw std::runtime_error("cannot write " + file.string());
+    writeFileBytes(file, std::as_bytes(std::span(stream)));
 }
 
 } // namespace tolvane::mediagen

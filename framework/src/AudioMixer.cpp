@@ -4,6 +4,7 @@
 
 #include <dlfcn.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <future>
 #include <mutex>
@@ -45,6 +46,17 @@ std::shared_future<const AudioBackend*>& loading()
 
 std::once_flag preloadStarted;
 
+// Exit waits for a load in flight. Otherwise the dynamic loader would run
+// the destructors of the libraries already loaded (and mark them
+// uninitialised) while the load goes on, and then run their constructors a
+// second time for the back end: libgomp, which Qt's hashing and the back
+// end's MIDI library both bring, aborts when that happens.
+void awaitLoad()
+{
+    if (loading().valid())
+        loading().wait();
+}
+
 // Waits for the load the first time; a chunk exists only once it is done.
 const AudioBackend* backend()
 {
@@ -56,7 +68,12 @@ const AudioBackend* backend()
 
 void AudioMixer::preload()
 {
-    std::call_once(preloadStarted, [] { loading() = std::async(std::launch::async, loadBackend).share(); });
+    std::call_once(preloadStarted, [] {
+        // Registered before the load starts, so that no exit can miss it; it
+        // runs before the loader finalises the libraries.
+        std::atexit(awaitLoad);
+        loading() = std::async(std::launch::async, loadBackend).share();
+    });
 }
 
 bool AudioMixer::open()

@@ -2,7 +2,8 @@
 // front of the audio back end (AudioBackend_p.h).
 //
 // The back end library is loaded on a background thread once the event loop
-// has started (see _RuntimeRun), so that start-up does not wait for it. The
+// has started (see _RuntimeRun), so that start-up does not wait for it; a
+// process that exits meanwhile waits for the load to finish first. The
 // output is opened once, on first use: the system's sound device when there
 // is one, otherwise a silent one, so that recordings still decode and play
 // (unheard) on a machine without sound. Shut-down closes it for good.

@@ -24,9 +24,31 @@ public:
 private:
     int m_descriptor;
 };
+
+FileIdentity identityOf(const struct stat& status)
+{
+    return {.device = status.st_dev, .inode = status.st_ino, .size = status.st_size,
+        .modifiedSeconds = status.st_mtim.tv_sec, .modifiedNanoseconds = status.st_mtim.tv_nsec};
+}
+
 } // namespace
 
+std::optional<FileIdentity> fileIdentity(const std::string& path)
+{
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0)
+        return std::nullopt;
+    return identityOf(status);
+}
+
 std::optional<QByteArray> readBoundedFile(const std::string& path, std::int64_t maximumBytes)
+{
+    std::optional<FileIdentity> opened;
+    return readBoundedFile(path, maximumBytes, opened);
+}
+
+std::optional<QByteArray> readBoundedFile(
+    const std::string& path, std::int64_t maximumBytes, std::optional<FileIdentity>& opened)
 {
     // Non-blocking, so that opening a named pipe cannot wait for a writer;
     // the type is checked on the open descriptor, not on the name, so the
@@ -35,7 +57,10 @@ std::optional<QByteArray> readBoundedFile(const std::string& path, std::int64_t 
     if (file.get() < 0)
         return std::nullopt;
     struct stat status {};
-    if (::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > maximumBytes)
+    if (::fstat(file.get(), &status) != 0)
+        return std::nullopt;
+    opened = identityOf(status);
+    if (!S_ISREG(status.st_mode) || status.st_size > maximumBytes)
         return std::nullopt;
 
     // Read until the end rather than trusting the size: the file may be

@@ -33,12 +33,30 @@ Ref<FolderItem> RuntimeExecutableItem()
     return FolderItem::make(executable.string());
 }
 
+namespace {
+// The folder above an item on the road to Resources; a road that ends at
+// the root names where it ended.
+Ref<FolderItem> parentOnTheRoad(const Ref<FolderItem>& item)
+{
+    Ref<FolderItem> parent = FolderItem::Parent(item.get());
+    if (!parent) {
+        RaiseNilObjectException("the bundle's Resources folder cannot be found: " + item->path()
+            + " has no folder above it");
+    }
+    return parent;
+}
+} // namespace
+
 Ref<FolderItem> _GetApplicationBundleResources()
 {
     Ref<FolderItem> executable = RuntimeExecutableItem();
-    Ref<FolderItem> macOS = FolderItem::Parent(requireObject(executable));
-    Ref<FolderItem> contents = FolderItem::Parent(requireObject(macOS));
-    Ref<FolderItem> resources = FolderItem::Child(requireObject(contents), "Resources");
+    if (!executable) {
+        RaiseNilObjectException(
+            "the bundle's Resources folder cannot be found: the running program's own file is unknown");
+    }
+    Ref<FolderItem> macOS = parentOnTheRoad(executable);
+    Ref<FolderItem> contents = parentOnTheRoad(macOS);
+    Ref<FolderItem> resources = FolderItem::Child(contents.get(), "Resources");
     // Child names any entry of an existing folder, present or not; only an
     // entry that is really there is a Resources folder to hand out (a plain
     // file included, so that its children come back nil).

@@ -36,6 +36,21 @@ Ref<RuntimeException> describedException(std::string_view description)
 {
     return newException(RuntimeException::__Lookup(), description);
 }
+
+// The application object sees the exception first; unless it says it dealt
+// with it, its class and message go to standard error.
+void report(RuntimeException* exception)
+{
+    Ref<RuntimeException> reported(exception);
+    Ref<Application> application = RuntimeAppObject();
+    if (application && raiseEvent(application.get(), ApplicationEvent::UnhandledException, reported.get()))
+        return;
+    std::string className = reported ? reported->classRecord().name.toStdString() : std::string("nil exception");
+    std::string message = reported ? reported->message.toStdString() : std::string();
+    std::fprintf(stderr, "Unhandled exception %s%s%s\n", className.c_str(), message.empty() ? "" : ": ",
+        message.c_str());
+    std::fflush(stderr);
+}
 } // namespace
 
 void _RuntimeSetExceptionHelper(Operation helper)
@@ -49,8 +64,10 @@ void RuntimeDeliverEvent(void (*routine)(void*), void* argument)
     try {
         Ref<RuntimeException> raised = state.exceptionHelper ? state.exceptionHelper(routine, argument)
                                                              : callCatchingRuntimeExceptions(routine, argument);
+        // A handler's failure is reported and the loop goes on: the run
+        // has not failed.
         if (raised)
-            _UnhandledException(raised.get());
+            report(raised.get());
     } catch (...) {
         // Unwinding through Qt's event dispatch is undefined: keep the
         // exception, end the loop, and let _RuntimeRun raise it again on
@@ -63,15 +80,11 @@ void RuntimeDeliverEvent(void (*routine)(void*), void* argument)
 
 void _UnhandledException(RuntimeException* exception)
 {
-    Ref<RuntimeException> reported(exception);
-    Ref<Application> application = RuntimeAppObject();
-    if (application && raiseEvent(application.get(), ApplicationEvent::UnhandledException, reported.get()))
-        return;
-    std::string className = reported ? reported->classRecord().name.toStdString() : std::string("nil exception");
-    std::string message = reported ? reported->message.toStdString() : std::string();
-    std::fprintf(stderr, "Unhandled exception %s%s%s\n", className.c_str(), message.empty() ? "" : ": ",
-        message.c_str());
-    std::fflush(stderr);
+    // Only the program's own catch hands an exception here, so it has ended
+    // start-up or the event loop: the run ends with a failure status, also
+    // when the application object deals with the report.
+    runtimeState().endedByException = true;
+    report(exception);
 }
 
 Ref<RuntimeException> RuntimeCurrentException()

@@ -71,6 +71,11 @@ void RaiseNilObjectException()
     RaiseNew(NilObjectException::__Lookup(), "");
 }
 
+void RaiseNilObjectException(std::string_view message)
+{
+    RaiseNew(NilObjectException::__Lookup(), message);
+}
+
 Ref<Object> RuntimeCheckCast(Object* object, ClassRecord& record)
 {
     if (!object)

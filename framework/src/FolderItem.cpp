@@ -70,6 +70,26 @@ Ref<FolderItem> FolderItem::Child(FolderItem* folder, String name)
     return make((std::filesystem::path(folder->m_path) / name.view()).string());
 }
 
+std::string FolderItem::whyNoChild(const FolderItem* folder, std::string_view name)
+{
+    const std::string quoted = "\"" + std::string(name) + "\"";
+    if (!folder)
+        return quoted + " cannot be read: there is no folder to look in";
+    if (!isSingleComponent(name))
+        return quoted + " is not the name of a file in " + folder->m_path;
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(folder->m_path, error);
+    if (status.type() == std::filesystem::file_type::not_found)
+        return quoted + " cannot be read: " + folder->m_path + " does not exist";
+    if (error) {
+        return quoted + " cannot be read: " + folder->m_path + " cannot be opened as a folder (" + error.message()
+            + ")";
+    }
+    if (status.type() != std::filesystem::file_type::directory)
+        return quoted + " cannot be read: " + folder->m_path + " is not a folder";
+    return quoted + " cannot be read from " + folder->m_path;
+}
+
 Ref<FolderItem> FolderItem::Parent(FolderItem* item)
 {
     if (!item)

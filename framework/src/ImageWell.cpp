@@ -41,8 +41,13 @@ void ImageWell::Image_Set(ImageWell* well, std::int32_t, Picture* picture)
 {
     ImageWell& self = checkedSelf(well);
     self.m_image = picture;
-    if (QWidget* widget = self.widget())
+    if (QWidget* widget = self.widget()) {
+        // Decoded now, within the press that shows it, so that the repaint
+        // finds the pixels held and only draws them.
+        if (picture)
+            picture->image();
         widget->update();
+    }
 }
 
 bool ImageWell::_KeyDown(String key)

@@ -16,11 +16,15 @@ void ImageWellWidget::paintEvent(QPaintEvent*)
 {
     Ref<ImageWell> well = control<ImageWell>();
     Picture* picture = well ? well->image() : nullptr;
-    if (!picture)
+    const std::uint64_t serial = picture ? picture->serial() : 0;
+    if (serial != m_shownSerial) {
+        m_shownSerial = serial;
+        m_shown = picture ? picture->image() : QImage();
+    }
+    if (m_shown.isNull())
         return;
-    const QImage& image = picture->image();
     QPainter painter(this);
-    painter.drawImage(QPoint((width() - image.width()) / 2, (height() - image.height()) / 2), image);
+    painter.drawImage(QPoint((width() - m_shown.width()) / 2, (height() - m_shown.height()) / 2), m_shown);
 }
 
 void ImageWellWidget::keyPressEvent(QKeyEvent* event)

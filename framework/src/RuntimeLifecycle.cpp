@@ -2,7 +2,9 @@
 #include "framework/MenuItem.h"
 
 #include "AudioMixer_p.h"
+#include "DisplayCheck_p.h"
 #include "NeverDestroyed_p.h"
+#include "QuitSignals_p.h"
 #include "RaiseEvent_p.h"
 #include "RuntimeState_p.h"
 #include "Statics_p.h"
@@ -53,6 +55,9 @@ void fireClose(void* application)
     raiseEvent(static_cast<Application*>(application), ApplicationEvent::Close);
 }
 
+// The status of a run that an exception ended.
+constexpr std::int32_t kFailureStatus = 1;
+
 void deliverToApplication(void (*routine)(void*))
 {
     if (Ref<Application> application = RuntimeAppObject())
@@ -65,13 +70,18 @@ void RuntimeInit()
     RuntimeState& state = runtimeState();
     state.exitStatus = 0;
     state.quitRequested = false;
+    state.endedByException = false;
+    state.startupDone = false;
+    state.pendingException = nullptr;
 }
 
 std::int32_t RuntimeExit()
 {
     RuntimeState& state = runtimeState();
+    // The signals' notifier goes before the application it belongs to.
+    QuitSignals::remove();
     state.ownedApplication.reset();
-    return state.exitStatus;
+    return state.endedByException ? kFailureStatus : state.exitStatus;
 }
 
 void RuntimeInitializeFrameworkClasses()
@@ -94,10 +104,15 @@ void _RuntimeInitExternalClasses()
 void _RunFrameworkInitialization(Operation startup)
 {
     RuntimeState& state = runtimeState();
-    if (!QCoreApplication::instance())
+    if (!QCoreApplication::instance()) {
+        requireDisplay();
         state.ownedApplication = std::make_unique<QApplication>(applicationArgumentCount, applicationArguments);
-    else if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+    } else if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
         RaiseNew(RuntimeException::__Lookup(), "the running Qt application cannot show widgets");
+    }
+    // From here to the runtime's end a termination signal quits; one that
+    // comes during start-up ends the loop as soon as it runs.
+    QuitSignals::install();
     if (state.startupDone)
         return;
     // Marked before it runs: a start-up that fails has had its one run.

@@ -22,7 +22,11 @@ struct RuntimeState {
     // while an event was delivered, kept until _RuntimeRun raises it again.
     std::exception_ptr pendingException;
     bool frameworkClassesReady = false;
+    // Start-up runs once in each life of the runtime, from RuntimeInit on.
     bool startupDone = false;
+    // An exception reached the program's own catch (_UnhandledException):
+    // start-up or the event loop ended by it, and the run has failed.
+    bool endedByException = false;
     bool quitRequested = false;
     bool loopRunning = false;
     std::int32_t exitStatus = 0;

@@ -1,7 +1,12 @@
 // The program's whole life through percent_main, on real Qt: start-up with
 // the application object, its menu bar and the chart window; quitting by the
-// File menu and by Ctrl+Q; the shut-down order; and the roads an exception
-// takes out of start-up, the event loop and the report itself.
+// File menu and by Ctrl+Q; the shut-down order; the exit status; and the
+// roads an exception takes out of start-up, the event loop and the report
+// itself.
+//
+// Each test runs a whole program, and several run in one process when the
+// test program runs whole: the recordings' caches are never reset within a
+// process, so the tests that load recordings use those not yet asked for.
 #include "app/App.h"
 #include "app/Lifecycle.h"
 #include "app/MenuBar1.h"
@@ -9,11 +14,14 @@
 #include "chart/Window1.h"
 #include "media/SoundItems.h"
 
+#include "AudioMixer_p.h"
 #include "MediaFiles.h"
+#include "RuntimeState_p.h"
 #include "Statics_p.h"
 #include "TemporaryBundle.h"
 
 #include "framework/Application.h"
+#include "framework/Delegate.h"
 #include "framework/FolderItem.h"
 #include "framework/Sound.h"
 #include "framework/Window.h"
@@ -27,6 +35,7 @@
 #include <algorithm>
 #include <functional>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace tolvane {
@@ -43,10 +52,12 @@ struct ShutdownObservation {
 };
 ShutdownObservation observed;
 fw::Ref<fw::WeakReference> observedWindow;
+media::SoundItem* observedRecording = nullptr;
 
 const fw::StaticsRegistration firstStatics(fw::StaticsRank::Runtime, nullptr, [] {
     observed.runtimeRankRan = true;
-    observed.recordingReleasedBeforeStatics = media::Low_Bflat1.loaded() && !media::Low_Bflat1.permaSound.get();
+    observed.recordingReleasedBeforeStatics =
+        observedRecording && observedRecording->loaded() && !observedRecording->permaSound.get();
     observed.menuBarHeldDuringStatics = MenuBar1::_implicitInstance.get() != nullptr;
 });
 const fw::StaticsRegistration lastStatics(fw::StaticsRank::Windows, nullptr, [] {
@@ -60,10 +71,16 @@ fw::Ref<fw::Window> chartWindow()
 }
 
 // Runs the whole program; the routine runs once the event loop is running.
-// A loop still running after 20 s is ended with status 1.
+// A routine that failed a check ends the loop at once, so that the test
+// fails rather than waits; a loop still running after 20 s is ended with
+// status 1.
 std::int32_t runProgram(std::function<void()> duringTheLoop)
 {
-    QTimer::singleShot(0, std::move(duringTheLoop));
+    QTimer::singleShot(0, [routine = std::move(duringTheLoop)] {
+        routine();
+        if (::testing::Test::HasFailure())
+            fw::RuntimeQuit();
+    });
     QTimer guard;
     guard.setSingleShot(true);
     QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
@@ -130,13 +147,41 @@ TEST(ProgramLife, CtrlQInTheChartWindowQuits)
     EXPECT_EQ(MenuBar1::_implicitInstance.get(), nullptr);
 }
 
+// A recording loads only while the audio output can open: the first
+// program's shut-down closes it for good, for the rest of the process.
+bool audioOutputClosedForGood()
+{
+    return !fw::AudioMixer::open();
+}
+constexpr const char* kAudioClosed =
+    "an earlier program of this process has closed the audio output for good; CTest runs each test alone";
+
+// The sound items that no earlier program of this process has asked for.
+std::vector<media::SoundItem*> unaskedRecordings()
+{
+    std::vector<media::SoundItem*> unasked;
+    for (media::SoundItem* item : media::kSoundItems) {
+        if (!item->loaded())
+            unasked.push_back(item);
+    }
+    return unasked;
+}
+
 TEST(ProgramLife, ShutsDownRecordingsThenStaticsThenTheMenuBar)
 {
+    if (audioOutputClosedForGood())
+        GTEST_SKIP() << kAudioClosed;
+    std::vector<media::SoundItem*> unasked = unaskedRecordings();
+    if (unasked.empty())
+        GTEST_SKIP() << "every recording was asked for earlier in this process, and each loads only once";
+    observedRecording = unasked.front();
     testing::TemporaryBundle bundle;
-    bundle.writeResource("01Low_Bflat.mp3", testing::makeMp3({}));
+    bundle.writeResource(observedRecording->fileName(), testing::makeMp3({}));
     std::int32_t status = runProgram([] {
-        EXPECT_TRUE(media::Low_Bflat1()) << "the recording loads from the bundle";
-        observedWindow = chartWindow()->weakReference();
+        EXPECT_TRUE((*observedRecording)()) << "the recording loads from the bundle";
+        fw::Ref<fw::Window> window = chartWindow();
+        ASSERT_TRUE(window) << "start-up opened no chart window";
+        observedWindow = window->weakReference();
         chooseQuit();
     });
     EXPECT_EQ(status, 0);
@@ -156,6 +201,8 @@ void noteRelease(fw::Object* recording)
 
 TEST(ProgramLife, ReleasesEveryLoadedRecordingLowestNoteFirst)
 {
+    if (audioOutputClosedForGood())
+        GTEST_SKIP() << kAudioClosed;
     testing::TemporaryBundle bundle;
     const QByteArray recording = testing::makeMp3({});
     for (const auto& note : media::kNoteFiles)
@@ -165,15 +212,18 @@ TEST(ProgramLife, ReleasesEveryLoadedRecordingLowestNoteFirst)
     fw::ClassRecord& soundClass = fw::Sound::__Lookup();
     ASSERT_EQ(soundClass.finalizer, nullptr);
     soundClass.finalizer = noteRelease;
+    // Items asked for by an earlier program of this process stay empty: each
+    // loads once per process.
+    const std::vector<media::SoundItem*> unasked = unaskedRecordings();
     std::vector<const fw::Object*> loaded;
     std::int32_t status = runProgram([&] {
-        for (media::SoundItem* item : media::kSoundItems)
+        for (media::SoundItem* item : unasked)
             loaded.push_back((*item)().get());
         chooseQuit();
     });
     soundClass.finalizer = nullptr;
     EXPECT_EQ(status, 0);
-    ASSERT_EQ(loaded.size(), media::kNoteFiles.size());
+    ASSERT_EQ(loaded.size(), unasked.size());
     EXPECT_EQ(std::count(loaded.begin(), loaded.end(), nullptr), 0);
     EXPECT_EQ(releasedRecordings, loaded);
 }
@@ -193,7 +243,7 @@ TEST(ProgramFailures, AnExceptionOutOfTheLoopIsReportedAndShutDownRunsInFull)
     ::testing::internal::CaptureStderr();
     std::int32_t status = runProgram([] { fw::RuntimeDeliverEvent(&throwLogicError, nullptr); });
     std::string report = ::testing::internal::GetCapturedStderr();
-    EXPECT_EQ(status, 0);
+    EXPECT_EQ(status, 1) << "an exception ended the loop: the run failed";
     EXPECT_NE(report.find("std::logic_error: the loop broke"), std::string::npos) << report;
     EXPECT_EQ(MenuBar1::_implicitInstance.get(), nullptr);
     EXPECT_EQ(fw::RuntimeAppObject(), nullptr);
@@ -221,17 +271,34 @@ bool observeUnhandledException(fw::Application* application, fw::RuntimeExceptio
     return false;
 }
 
-// The chart window's first picture needs the bundle's Resources folder; an
-// executable at the root of the file system has no folder above it, and the
-// road to Resources raises NilObjectException inside the window's creation.
+void failSecondCreationRoutine(fw::Window*)
+{
+    fw::RaiseNilObjectException("the window's second creation routine failed");
+}
+
+// The window's second creation routine raises, half-way through the
+// window's creation: the failure does not depend on what pictures earlier
+// programs of this process have cached.
 class FailingWindowCreation : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        fw::RuntimeOverrideExecutablePath("/");
+        fw::Vtable& table = Window1::__Lookup().vtable;
+        m_saved = table.at(Window1Slot::_CreateControls1.index);
+        fw::fill(table, Window1Slot::_CreateControls1, &failSecondCreationRoutine);
         fw::implementEvent(App::__Lookup(), fw::ApplicationEvent::UnhandledException, &observeUnhandledException);
     }
-    void TearDown() override { fw::RuntimeOverrideExecutablePath(""); }
+    void TearDown() override
+    {
+        Window1::__Lookup().vtable.at(Window1Slot::_CreateControls1.index) = m_saved;
+        fw::Operation none = nullptr;
+        App::__Lookup().events.at(fw::ApplicationEvent::UnhandledException.index).implementation = none;
+        reportedState = {};
+        raiseFromTheReport = false;
+    }
+
+private:
+    fw::Operation m_saved = nullptr;
 };
 
 TEST_F(FailingWindowCreation, EndsStartUpAfterTheApplicationAndSkipsTheLoop)
@@ -240,13 +307,14 @@ TEST_F(FailingWindowCreation, EndsStartUpAfterTheApplicationAndSkipsTheLoop)
     ::testing::internal::CaptureStderr();
     std::int32_t status = runProgram([&] { loopRan = true; });
     std::string report = ::testing::internal::GetCapturedStderr();
-    EXPECT_EQ(status, 0);
+    EXPECT_EQ(status, 1) << "a failed start-up is a failed run";
     EXPECT_FALSE(loopRan);
     EXPECT_TRUE(reportedState.reported);
     EXPECT_TRUE(reportedState.applicationRegistered) << "_NewAppInstance ran before _MakeDefaultView";
     EXPECT_TRUE(reportedState.menuBarGiven);
     EXPECT_FALSE(reportedState.windowHeld);
-    EXPECT_NE(report.find("NilObjectException"), std::string::npos) << report;
+    EXPECT_NE(report.find("NilObjectException: the window's second creation routine failed"), std::string::npos)
+        << report;
     EXPECT_EQ(MenuBar1::_implicitInstance.get(), nullptr) << "shut-down ran";
     EXPECT_EQ(fw::RuntimeAppObject(), nullptr);
 }
@@ -262,6 +330,69 @@ TEST_F(FailingWindowCreation, AnExceptionFromTheReportSkipsShutDown)
     // What the process would leave to its end, released for the leak check.
     percent_finalize();
     fw::RuntimeExit();
+}
+
+TEST(ProgramLife, TheStatusTheLoopEndsWithIsTheProgramsStatus)
+{
+    EXPECT_EQ(runProgram([] { QCoreApplication::exit(3); }), 3);
+}
+
+TEST(ProgramLife, AHandlersFailureIsReportedAndTheLoopGoesOnToAQuitsStatus)
+{
+    bool ranAfter = false;
+    ::testing::internal::CaptureStderr();
+    std::int32_t status = runProgram([&] {
+        fw::RuntimeDeliverEvent(&raiseNil, nullptr);
+        // Queued behind the failure: it runs only if the loop goes on.
+        QTimer::singleShot(0, [&] {
+            ranAfter = true;
+            chooseQuit();
+        });
+    });
+    std::string report = ::testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(ranAfter);
+    EXPECT_NE(report.find("Unhandled exception NilObjectException"), std::string::npos) << report;
+    EXPECT_EQ(status, 0) << "a failure the loop survived does not fail the run";
+}
+
+// What _Main's two delegates found when they were released: the signature
+// text each carried, whether the program's helper was installed, and
+// whether start-up had registered the application object.
+std::vector<std::string> mainDelegateReleases;
+
+// A class finaliser, which the runtime hands the going instance of its class.
+void noteDelegateRelease(fw::Object* object)
+{
+    const auto& delegate = static_cast<const fw::Delegate&>(*object);
+    const fw::Operation routine = delegate.codePointer();
+    if (routine != fw::eraseOperation(&_CallFunctionWithExceptionHandling) && routine != fw::eraseOperation(&_Startup))
+        return;
+    const bool installed = fw::runtimeState().exceptionHelper == &_CallFunctionWithExceptionHandling;
+    mainDelegateReleases.push_back(delegate.signature().toStdString() + (installed ? " | helper" : " | no helper")
+        + (fw::RuntimeAppObject() ? " | application" : " | no application"));
+}
+
+TEST(ProgramLife, MainInstallsTheExceptionHelperThenHandsOverTheStartUpEachThroughADelegate)
+{
+    fw::ClassRecord& delegateClass = fw::Delegate::__Lookup();
+    ASSERT_EQ(delegateClass.finalizer, nullptr);
+    delegateClass.finalizer = noteDelegateRelease;
+    mainDelegateReleases.clear();
+    bool helperInstalledDuringTheLoop = false;
+    std::int32_t status = runProgram([&] {
+        helperInstalledDuringTheLoop = fw::runtimeState().exceptionHelper == &_CallFunctionWithExceptionHandling;
+        chooseQuit();
+    });
+    delegateClass.finalizer = nullptr;
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(helperInstalledDuringTheLoop) << "the program's own helper, not the framework's fallback";
+    // The helper's delegate goes once the helper is installed and before
+    // start-up; start-up's goes once start-up has registered the application.
+    const std::vector<std::string> expected{
+        "( Ptr, Ptr ) as Object | helper | no application",
+        "(  ) | helper | application",
+    };
+    EXPECT_EQ(mainDelegateReleases, expected);
 }
 
 TEST(ProgramPieces, TheExceptionHelperReturnsRuntimeExceptionsOnly)

@@ -9,8 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <span>
+#include <string>
+#include <vector>
 
 namespace tolvane {
 namespace {
@@ -105,6 +108,79 @@ TEST_F(MenuBar1Instance, IsMadeOnceAndReleasedByItsGlobal)
 
     fw::Ref<MenuBar1> fresh = implicit::MenuBar1();
     EXPECT_EQ(fresh->children().size(), 2u) << "a request after the release starts over";
+}
+
+// Puts an operation into MenuBar1's class table for one test and restores the
+// original afterwards: the builders reach Child and Append on the menu bar
+// through that table, so a test can watch or fail what they ask of it.
+class TableEntry {
+public:
+    template<typename Signature>
+    TableEntry(fw::Slot<Signature> slot, Signature* replacement)
+        : m_table(MenuBar1::__Lookup().vtable), m_index(slot.index), m_saved(m_table.at(m_index))
+    {
+        fw::fill(m_table, slot, replacement);
+    }
+    ~TableEntry() { m_table[m_index] = m_saved; }
+    TableEntry(const TableEntry&) = delete;
+    TableEntry& operator=(const TableEntry&) = delete;
+
+private:
+    fw::Vtable& m_table;
+    std::size_t m_index;
+    fw::Operation m_saved;
+};
+
+// What the global held each time a menu was appended to the bar.
+std::vector<MenuBar1*> globalAtAppend;
+fw::Ref<fw::WeakReference> barWithoutMenus;
+
+void appendNotingTheGlobal(fw::MenuItem* bar, fw::MenuItem* menu)
+{
+    globalAtAppend.push_back(MenuBar1::_implicitInstance.get());
+    fw::MenuItem::Append(bar, menu);
+}
+
+fw::Ref<fw::MenuItem> findNoMenu(fw::MenuItem* bar, fw::String)
+{
+    barWithoutMenus = bar->weakReference();
+    return nullptr;
+}
+
+std::string raisedClass(const std::function<void()>& routine)
+{
+    try {
+        routine();
+    } catch (const fw::RaisedException& raised) {
+        return raised.exception() ? raised.exception()->classRecord().name.toStdString() : "nil";
+    }
+    return "";
+}
+
+TEST_F(MenuBar1Instance, IsStoredOnlyOnceItsMenusAreBuilt)
+{
+    TableEntry append(fw::MenuItemSlot::Append, &appendNotingTheGlobal);
+    globalAtAppend.clear();
+    fw::Ref<MenuBar1> bar = implicit::MenuBar1();
+    EXPECT_EQ(globalAtAppend, (std::vector<MenuBar1*>{nullptr, nullptr})) << "File and Edit, before the store";
+    EXPECT_EQ(MenuBar1::_implicitInstance.get(), bar.get());
+}
+
+TEST_F(MenuBar1Instance, AMenuThatCannotBeFoundFailsTheRequestAndTheNextStartsOver)
+{
+    {
+        TableEntry child(fw::MenuItemSlot::Child, &findNoMenu);
+        EXPECT_EQ(raisedClass([] { implicit::MenuBar1(); }), "NilObjectException");
+        EXPECT_EQ(MenuBar1::_implicitInstance.get(), nullptr);
+        ASSERT_TRUE(barWithoutMenus);
+        EXPECT_EQ(barWithoutMenus->target(), nullptr) << "the half-built bar is released";
+    }
+    fw::Ref<MenuBar1> bar = implicit::MenuBar1();
+    ASSERT_TRUE(bar);
+    EXPECT_EQ(MenuBar1::_implicitInstance.get(), bar.get());
+    ASSERT_EQ(bar->children().size(), 2u);
+    EXPECT_EQ(bar->children()[0]->children().size(), 1u);
+    EXPECT_EQ(bar->children()[1]->children().size(), 8u);
 }
 
 TEST(MenuBar1Class, KeepsMenuBarsTableWithItsConstructorAndBuilders)

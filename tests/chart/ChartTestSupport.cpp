@@ -6,6 +6,7 @@
 
 #include "framework/Application.h"
 #include "framework/FolderItem.h"
+#include "framework/Sound.h"
 
 #include <QTest>
 #include <QWindow>
@@ -78,6 +79,15 @@ void clickOn(Window1* window, std::string_view controlName)
 fw::Picture* centrePicture(Window1* window)
 {
     return controlNamed<fw::ImageWell>(window, "ImageWell1")->image();
+}
+
+int channelsPlaying(const fw::Ref<fw::Sound>& recording)
+{
+    if (!recording) {
+        ADD_FAILURE() << "the recording is nil";
+        return 0;
+    }
+    return recording->playingChannels();
 }
 
 } // namespace tolvane::testing

@@ -40,6 +40,10 @@ private:
 void clickAt(Window1* window, QPoint contentPoint);
 void clickOn(Window1* window, std::string_view controlName);
 fw::Picture* centrePicture(Window1* window);
+// How many channels play the recording; a nil recording fails the test
+// instead of crashing it (an earlier test in the same process may have
+// closed the output or loaded the item already).
+int channelsPlaying(const fw::Ref<fw::Sound>& recording);
 
 // The class name of the exception that the routine raises, or "" for none.
 template<typename Routine>

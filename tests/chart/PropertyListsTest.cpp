@@ -1,6 +1,8 @@
-// The 53 property lists: the bytes of the worked examples, the lengths, and
-// every list read back with a reader written from the format alone.
-#include "chart/LayoutTable.h"
+// The 53 property lists against the reference layout: three lists byte for
+// byte, every list's length, and every list read back, with a reader written
+// from the format alone, as its control's row.
+#include "LayoutReference.h"
+
 #include "chart/PropertyLists.h"
 
 #include <gtest/gtest.h>
@@ -10,40 +12,14 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
-using namespace std::string_view_literals;
 using tolvane::chart::controlPropertyList;
-using tolvane::chart::ControlKind;
-using tolvane::chart::kControls;
+namespace reference = tolvane::reference;
 
 namespace {
-
-// The expected lists, written out byte by byte. Adjacent literals keep a
-// hex escape from running into the text after it.
-constexpr std::string_view kLabel1List =
-    "Name \0\0\0\x06" "Label1" "Index \x80\0\0\0" "Left \0\0\0\xBF" "Top \0\0\x03\x3D"
-    "Width \0\0\0\x13" "Height \0\0\0\x44"
-    "LockLeft \x01" "LockTop \x01" "LockRight \0" "LockBottom \0" "TabPanelIndex \0\0\0\0" "TabIndex \0\0\0\0"
-    "Text \0\0\0\0" "TextAlign \0\0\0\0" "TextColor \0\0\0" "Multiline \0" "Enabled \x01" "Visible \x01"
-    "Selectable \0" "Transparent \0" "HelpTag \0\0\0\0" "AutoDeactivate \x01" "TextFont \0\0\0\x06" "System"
-    "Bold \0" "Italic \0" "Underline \0" "DataSource \0\0\0\0" "DataField \0\0\0\0"
-    "InitialParent \0\0\0\x0A" "ImageWell2"sv;
-
-constexpr std::string_view kImageWell2List =
-    "Name \0\0\0\x0A" "ImageWell2" "Index \x80\0\0\0" "Left \0\0\0\x09" "Top \0\0\x02\xD2"
-    "Width \0\0\x03\xE3" "Height \0\0\0\xBF"
-    "LockLeft \x01" "LockTop \x01" "LockRight \0" "LockBottom \0" "TabPanelIndex \0\0\0\0" "TabIndex \0\0\0\x0D"
-    "TabStop \x01" "InitialParent \0\0\0\0" "Visible \x01" "HelpTag \0\0\0\0" "AutoDeactivate \x01"
-    "Enabled \x01"sv;
-
-constexpr std::string_view kWindowList =
-    "Placement \0\0\0\0" "Width \0\0\x03\xF5" "Height \0\0\x03\x95" "MinWidth \0\0\0\x40" "MinHeight \0\0\0\x40"
-    "MaxWidth \0\0\x7D\0" "MaxHeight \0\0\x7D\0" "Frame \0\0\0\0" "Composite \0" "HasBackColor \0"
-    "BackColor \xFF\xFF\xFF" "Title \0\0\0\x07" "Tolvane" "Visible \x01" "FullScreen \0" "MenuBarVisible \x01"
-    "CloseButton \0" "Resizeable \0" "LiveResize \0" "MaximizeButton \0" "MinimizeButton \0"
-    "MacProcID \0\0\0\0"sv;
 
 // A reader independent of the encoder: the value's type follows from the
 // key, and a Color reads as its 0xRRGGBB number.
@@ -91,43 +67,54 @@ Entries decode(std::string_view bytes)
     return entries;
 }
 
+// The list of the control that the reference places at that creation
+// position.
+std::string_view listAt(std::size_t created)
+{
+    return controlPropertyList(created - 1).view();
+}
+
+std::size_t createdPositionOf(std::string_view name)
+{
+    for (const reference::ControlRow& row : reference::kControls) {
+        if (row.name == name)
+            return row.created;
+    }
+    throw std::out_of_range("no reference row for " + std::string(name));
+}
+
 } // namespace
 
 TEST(PropertyLists, TheWorkedExamplesComeOutByteForByte)
 {
-    ASSERT_EQ(kControls[0].name, "ImageWell2");
-    ASSERT_EQ(kControls[1].name, "Label1");
-    EXPECT_EQ(controlPropertyList(0).view(), kImageWell2List);
-    EXPECT_EQ(controlPropertyList(1).view(), kLabel1List);
-    EXPECT_EQ(tolvane::chart::windowPropertyList().view(), kWindowList);
-    EXPECT_EQ(tolvane::chart::windowPropertyList().size(), 274u);
-    EXPECT_THROW(controlPropertyList(kControls.size()), std::out_of_range);
+    EXPECT_EQ(listAt(createdPositionOf("ImageWell2")), reference::kImageWell2List);
+    EXPECT_EQ(listAt(createdPositionOf("Label1")), reference::kLabel1List);
+    EXPECT_EQ(tolvane::chart::windowPropertyList().view(), reference::kWindowList);
+    EXPECT_EQ(tolvane::chart::windowPropertyList().size(), reference::kWindow.listBytes);
+    EXPECT_THROW(controlPropertyList(52), std::out_of_range);
 }
 
-TEST(PropertyLists, EveryListReadsBackAsItsRowWithTheValuesItsKindShares)
+TEST(PropertyLists, EveryListIsItsRowsValuesInItsKindsOrderAndLength)
 {
-    // The worked examples give each kind's keys, their order and the values
-    // that every list of the kind shares; the row gives the rest.
-    const Entries labelShared = decode(kLabel1List);
-    const Entries wellShared = decode(kImageWell2List);
-    for (std::size_t index = 0; index < kControls.size(); ++index) {
-        const tolvane::chart::ControlLayout& control = kControls[index];
-        SCOPED_TRACE(std::string(control.name));
-        const std::string_view list = controlPropertyList(index).view();
-        const bool label = control.kind == ControlKind::Label;
-        EXPECT_EQ(list.size(), !label ? 213u : control.name.size() == 6 ? 355u : 356u);
-        EXPECT_TRUE(list.ends_with(label ? "InitialParent \0\0\0\x0A" "ImageWell2"sv : "Enabled \x01"sv));
-
-        const std::map<std::string_view, Value> row{{"Name", std::string(control.name)},
-            {"Left", control.rect.left}, {"Top", control.rect.top}, {"Width", control.rect.width},
-            {"Height", control.rect.height}, {"TabIndex", control.tabIndex}};
-        Entries expected = label ? labelShared : wellShared;
+    // The reference's whole lists give each kind's keys, their order and
+    // the values every list of the kind shares; the row gives the rest.
+    const Entries labelShared = decode(reference::kLabel1List);
+    const Entries wellShared = decode(reference::kImageWell2List);
+    for (const reference::ControlRow& row : reference::kControls) {
+        SCOPED_TRACE(std::string(row.name));
+        const std::string_view list = listAt(row.created);
+        EXPECT_EQ(list.size(), row.listBytes);
+        const std::map<std::string_view, Value> own{{"Name", std::string(row.name)}, {"Left", row.left},
+            {"Top", row.top}, {"Width", row.width}, {"Height", row.height}, {"TabIndex", row.tabIndex}};
+        Entries expected = row.kind == reference::ControlClass::Label ? labelShared : wellShared;
         for (auto& [key, value] : expected) {
-            if (auto fromRow = row.find(key); fromRow != row.end())
+            if (auto fromRow = own.find(key); fromRow != own.end())
                 value = fromRow->second;
         }
         Entries read;
         ASSERT_NO_THROW(read = decode(list));
-        EXPECT_TRUE(read == expected);
+        ASSERT_EQ(read.size(), expected.size());
+        for (std::size_t entry = 0; entry < read.size(); ++entry)
+            EXPECT_EQ(read[entry], expected[entry]);
     }
 }

@@ -70,6 +70,12 @@ TEST(RuntimeLifecycle, InitializationReusesTheApplicationAndStartsUpOnce)
     EXPECT_EQ(startupRuns, 1);
     EXPECT_EQ(RuntimeExit(), 0);
     EXPECT_EQ(QCoreApplication::instance(), existing) << "the host's application is not the framework's to delete";
+
+    // A new life of the runtime starts up anew.
+    RuntimeInit();
+    _RunFrameworkInitialization(eraseOperation(&countingStartup));
+    EXPECT_EQ(startupRuns, 2);
+    RuntimeExit();
 }
 
 void raisingStartup()
@@ -79,12 +85,14 @@ void raisingStartup()
 
 TEST(RuntimeLifecycle, AStartUpThatRaisesComesBackOutOnce)
 {
+    RuntimeInit();
     EXPECT_THROW(_RunFrameworkInitialization(eraseOperation(&raisingStartup)), RaisedException);
     EXPECT_NO_THROW(_RunFrameworkInitialization(eraseOperation(&raisingStartup)));
 }
 
 TEST(RuntimeLifecycle, TheLoopRunsUntilQuit)
 {
+    RuntimeInit();
     LoopGuard guard;
     bool ran = false;
     whenTheLoopRuns([&] {
@@ -96,10 +104,13 @@ TEST(RuntimeLifecycle, TheLoopRunsUntilQuit)
     EXPECT_FALSE(guard.fired());
     EXPECT_EQ(RuntimeExit(), 0);
 
-    // A quit asked for before the loop runs ends the next loop at once.
+    // A quit asked for before the loop runs ends the next loop at once. The
+    // routine queued for it never runs; it goes with this test's scope, so
+    // that no later loop of this process runs it.
     RuntimeQuit();
     ran = false;
-    whenTheLoopRuns([&] { ran = true; });
+    QObject scope;
+    QTimer::singleShot(0, &scope, [&] { ran = true; });
     _RuntimeRun();
     EXPECT_FALSE(ran);
 }

@@ -4,6 +4,9 @@
 #include "WindowTestKit.h"
 
 #include <QLabel>
+#include <QTemporaryDir>
+
+#include <cmath>
 
 using namespace fw;
 using namespace windowtest;
@@ -103,6 +106,39 @@ TEST_F(ControlDrawing, WellCentresItsPictureAndTakesNil)
     ImageWell::Image_Set(keyboard.get(), 0, nullptr);
     drawn = keyboard->widget()->grab().toImage();
     EXPECT_NE(drawn.pixelColor(corner), QColor(Qt::blue));
+}
+
+// A picture read from a file, of one colour throughout.
+Ref<Picture> solidFilePicture(const QTemporaryDir& folder, const char* name, QSize size, QColor colour)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    const QString path = folder.filePath(name);
+    if (!image.save(path, "JPEG"))
+        throw std::runtime_error("JPEG encoding failed");
+    return Picture::fromFile(path.toStdString());
+}
+
+TEST_F(ControlDrawing, AWellRepaintsItsPictureWithoutDecodingItAgain)
+{
+    Ref<Window> window = openWindow();
+    Ref<ImageWell> keyboard = control<ImageWell>(window.get(), "Keyboard");
+    QTemporaryDir folder;
+    Ref<Picture> shown = solidFilePicture(folder, "shown.jpg", QSize(40, 20), Qt::blue);
+    ASSERT_TRUE(shown);
+    ImageWell::Image_Set(keyboard.get(), 0, shown.get());
+    keyboard->widget()->grab();
+
+    // A picture as large as the whole budget for decoded pixels displaces
+    // the one shown from it; the well still has what it shows.
+    const int side = int(std::sqrt(double(Picture::kDecodedBytesBudget / 4)));
+    ASSERT_TRUE(solidFilePicture(folder, "large.jpg", QSize(side, side), Qt::green));
+    ASSERT_FALSE(shown->isDecoded());
+    const QImage drawn = keyboard->widget()->grab().toImage();
+    const QColor centre = drawn.pixelColor(kKeyboard.width() / 2, kKeyboard.height() / 2);
+    EXPECT_GT(centre.blue(), 240); // blue, within what JPEG changes
+    EXPECT_LT(centre.red() + centre.green(), 16);
+    EXPECT_FALSE(shown->isDecoded()) << "the repaint decoded the picture again";
 }
 
 using ControlProperties = WindowFixture;

@@ -95,6 +95,17 @@ TEST(Ref, CountsReferencesAndReleasesTheLast)
         EXPECT_FALSE(second);
     }
     EXPECT_EQ(first->refCount(), 1u);
+
+    // Into a reference of a base class, a move hands the count over as well.
+    Ref<Animal> animal = RuntimeNewObjectOf<Animal>(Animal::__Lookup());
+    Ref<Object> asObject(std::move(animal));
+    EXPECT_FALSE(animal);
+    EXPECT_EQ(asObject->refCount(), 1u);
+    Ref<Animal> another = RuntimeNewObjectOf<Animal>(Animal::__Lookup());
+    asObject = std::move(another);
+    EXPECT_FALSE(another);
+    EXPECT_EQ(asObject->refCount(), 1u);
+
     Ref<WeakReference> weak = first->weakReference();
     first = nullptr;
     EXPECT_EQ(weak->target(), nullptr);

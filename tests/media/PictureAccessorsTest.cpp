@@ -1,12 +1,16 @@
 // The 52 picture accessors on a real bundle: each reads its own file, keeps
 // the first picture it gets, and tries again at every call while it has none.
 #include "MediaFiles.h"
+#include "MediaReference.h"
 #include "TemporaryBundle.h"
 
 #include "framework/FolderItem.h"
 #include "media/PictureAccessors.h"
 
 #include <gtest/gtest.h>
+
+#include <array>
+#include <string_view>
 
 namespace {
 
@@ -23,39 +27,34 @@ bool raisesNilObjectException(PictureAccessor& accessor)
     return false;
 }
 
-TEST(PictureAccessors, EachReadsItsOwnFile)
+struct ReferencePicture {
+    std::string_view name;
+    PictureAccessor* accessor;
+    std::string_view file;
+};
+
+// Every accessor as the catalogue must have it, reached by its own name.
+constexpr std::array<ReferencePicture, 52> kReferencePictures{{
+#define TOLVANE_REFERENCE_PICTURE(accessor, file) {#accessor, &accessor, file},
+    TOLVANE_REFERENCE_PICTURES(TOLVANE_REFERENCE_PICTURE)
+#undef TOLVANE_REFERENCE_PICTURE
+}};
+
+TEST(PictureAccessors, EachReadsTheFileOfItsName)
 {
-    // Every picture a different width, so that the one handed out tells
-    // which file was read.
+    // Every file under its name exactly, case included, and a different
+    // width each, so that the picture handed out tells which file was read.
     TemporaryBundle bundle;
-    for (std::size_t i = 0; i < kPictureAccessorCount; ++i) {
-        std::string_view file = kPictureAccessors[i]->fileName();
-        int width = int(i) + 1;
+    for (std::size_t i = 0; i < kReferencePictures.size(); ++i) {
+        const std::string_view file = kReferencePictures[i].file;
+        const int width = int(i) + 1;
         bundle.writeResource(file, file.ends_with(".gif") ? makeGif(width, 3) : makeJpeg(width, 3));
     }
-    for (std::size_t i = 0; i < kPictureAccessorCount; ++i) {
-        fw::Ref<fw::Picture> picture = (*kPictureAccessors[i])();
-        ASSERT_TRUE(picture) << kPictureAccessors[i]->fileName();
-        EXPECT_EQ(picture->width(), int(i) + 1) << kPictureAccessors[i]->fileName();
-    }
-}
-
-TEST(PictureAccessors, TheTopRegisterStepsItsNumbersFromEflatUp)
-{
-    TemporaryBundle bundle;
-    bundle.writeResource("41TOP_D.jpg", makeJpeg(41, 3));
-    bundle.writeResource("41TOP_Eflat.jpg", makeJpeg(42, 3));
-    bundle.writeResource("47TOP_A.jpg", makeJpeg(47, 3));
-    // Numbered like Top A's recording, the only file 48.
-    bundle.writeResource("48TOP_A.jpg", makeJpeg(48, 3));
-
-    ASSERT_TRUE(TOP_D() && TOP_Eflat() && TOP_A());
-    EXPECT_EQ(TOP_D()->width(), 41);
-    EXPECT_EQ(TOP_Eflat()->width(), 42);
-    EXPECT_EQ(TOP_A()->width(), 47);
-    for (PictureAccessor* accessor : kPictureAccessors) {
-        fw::Ref<fw::Picture> picture = (*accessor)();
-        EXPECT_TRUE(!picture || picture->width() != 48) << accessor->fileName();
+    for (std::size_t i = 0; i < kReferencePictures.size(); ++i) {
+        const ReferencePicture& row = kReferencePictures[i];
+        fw::Ref<fw::Picture> picture = (*row.accessor)();
+        EXPECT_TRUE(picture && picture->width() == int(i) + 1)
+            << row.name << " should read " << row.file << ", but reads " << row.accessor->fileName();
     }
 }
 

@@ -7,7 +7,9 @@
 #include "framework/Picture.h"
 
 #include <QBuffer>
+#include <QElapsedTimer>
 #include <QImage>
+#include <QImageWriter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -58,6 +60,32 @@ QByteArray withGifSize(QByteArray gif, int width, int height)
     put(descriptor + 5, width);
     put(descriptor + 7, height);
     return gif;
+}
+
+// A progressive JPEG as Qt's writer makes it, whose last scan is then
+// repeated: each copy is one more pass of the decoder over the whole image.
+QByteArray progressiveJpeg(int width, int height, int extraScans = 0)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::darkMagenta);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    if (!writer.write(image))
+        throw std::runtime_error("JPEG encoding failed");
+    const qsizetype lastScan = bytes.lastIndexOf("\xFF\xDA");
+    const QByteArray scan = bytes.sliced(lastScan, bytes.size() - 2 - lastScan);
+    bytes.chop(2);
+    for (int i = 0; i < extraScans; ++i)
+        bytes += scan;
+    return bytes + "\xFF\xD9";
+}
+
+int scanCount(const QByteArray& jpeg)
+{
+    return int(jpeg.count("\xFF\xDA"));
 }
 
 TEST_F(PictureTest, FormatComesFromTheContentNotTheName)
@@ -111,6 +139,105 @@ TEST_F(PictureTest, SizeIsBoundedBeforeDecoding)
     // The same files, unpatched, decode: the size alone is what is refused.
     writeFile(folder() / "small", withJpegSize(makeJpeg(16, 16), 16, 16));
     EXPECT_TRUE(open(folder() / "small"));
+}
+
+TEST_F(PictureTest, StrayBytesOutsideThePictureAreIgnored)
+{
+    const QByteArray jpeg = makeJpeg(21, 13);
+    const QByteArray gif = makeGif(21, 13);
+    QByteArray strayBeforeScan = jpeg;
+    strayBeforeScan.insert(jpeg.indexOf("\xFF\xDA"), QByteArray(3, '\0'));
+    const std::pair<const char*, QByteArray> cases[] = {
+        {"jpeg with bytes between two segments", strayBeforeScan},
+        {"jpeg and a newline", jpeg + "\n"},
+        {"jpeg, an end marker and words", jpeg + "\xFF\xD9junk"},
+        {"jpeg and zeros", jpeg + QByteArray(100, '\0')},
+        {"gif and words", gif + "junk\n"},
+        {"gif and a second trailer", gif + ";"},
+    };
+    for (const auto& [name, bytes] : cases) {
+        SCOPED_TRACE(name);
+        writeFile(folder() / "trailing", bytes);
+        fw::Ref<fw::Picture> picture = open(folder() / "trailing");
+        ASSERT_TRUE(picture);
+        EXPECT_EQ(picture->image().size(), QSize(21, 13));
+    }
+}
+
+TEST_F(PictureTest, FilesCutShortAreRefusedWhateverFollows)
+{
+    const QByteArray jpeg = makeJpeg(64, 64);
+    const QByteArray gif = makeGif(64, 64);
+    const qsizetype jpegScanData = jpeg.indexOf("\xFF\xDA") + 20;
+    const std::pair<const char*, QByteArray> cases[] = {
+        {"jpeg without its end marker", jpeg.first(jpeg.size() - 2)},
+        {"jpeg cut in its scan, then a newline", jpeg.first(jpegScanData) + "\n"},
+        {"jpeg cut in its scan, then zeros", jpeg.first(jpegScanData) + QByteArray(64, '\0')},
+        {"jpeg cut in a segment's length", jpeg.first(5)},
+        {"gif without its trailer", gif.first(gif.size() - 1)},
+        {"gif cut in its image data, then its trailer", gif.first(gif.size() / 2) + ";"},
+        {"gif cut in its colour table", gif.first(15)},
+    };
+    for (const auto& [name, bytes] : cases) {
+        SCOPED_TRACE(name);
+        writeFile(folder() / "cut", bytes);
+        EXPECT_FALSE(open(folder() / "cut"));
+    }
+}
+
+TEST_F(PictureTest, ProgressiveJpegsAreReadUpToABoundedNumberOfScans)
+{
+    const QByteArray plain = progressiveJpeg(415, 706);
+    ASSERT_GT(scanCount(plain), 1) << "not a progressive picture";
+    writeFile(folder() / "progressive.jpg", plain);
+    EXPECT_TRUE(open(folder() / "progressive.jpg"));
+
+    // As many scans as are allowed, then one more.
+    const QByteArray most = progressiveJpeg(415, 706, fw::Picture::kMaximumScans - scanCount(plain));
+    ASSERT_EQ(scanCount(most), fw::Picture::kMaximumScans);
+    writeFile(folder() / "most scans.jpg", most);
+    EXPECT_TRUE(open(folder() / "most scans.jpg"));
+    writeFile(folder() / "too many scans.jpg", progressiveJpeg(415, 706, fw::Picture::kMaximumScans + 1));
+    EXPECT_FALSE(open(folder() / "too many scans.jpg"));
+
+    // Far too many: refused before a single scan is decoded.
+    writeFile(folder() / "thousands of scans.jpg", progressiveJpeg(1024, 1024, 5000));
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_FALSE(open(folder() / "thousands of scans.jpg"));
+    EXPECT_LT(timer.elapsed(), 1000);
+}
+
+TEST_F(PictureTest, LargeProgressiveJpegsAreBoundedByPixelsTimesScans)
+{
+    // A real encoder's ten scans: at this width, a height of one row more
+    // than the bound allows.
+    const int width = 4096;
+    const QByteArray sample = progressiveJpeg(16, 16);
+    const int scans = scanCount(sample);
+    const int tallest = int(fw::Picture::kMaximumDecodeWork / (std::int64_t(width) * scans));
+    writeFile(folder() / "within.jpg", progressiveJpeg(width, tallest));
+    writeFile(folder() / "beyond.jpg", progressiveJpeg(width, tallest + 1));
+    EXPECT_TRUE(open(folder() / "within.jpg"));
+    EXPECT_FALSE(open(folder() / "beyond.jpg"));
+}
+
+TEST_F(PictureTest, PicturesAtTheSideLimitLoadAndOnePixelMoreIsRefused)
+{
+    // One row or column of 16384 pixels, the side limit of the framework's
+    // pictures: cheap to make and to decode.
+    const int limit = 16384;
+    const std::pair<QSize, bool> cases[] = {
+        {{limit, 1}, true}, {{1, limit}, true}, {{limit + 1, 1}, false}, {{1, limit + 1}, false}};
+    for (const auto& [size, loads] : cases) {
+        SCOPED_TRACE(std::to_string(size.width()) + "x" + std::to_string(size.height()));
+        writeFile(folder() / "edge.gif", makeGif(size.width(), size.height()));
+        fw::Ref<fw::Picture> picture = open(folder() / "edge.gif");
+        EXPECT_EQ(bool(picture), loads);
+        if (picture) {
+            EXPECT_EQ(picture->image().size(), size);
+        }
+    }
 }
 
 } // namespace

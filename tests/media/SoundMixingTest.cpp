@@ -2,6 +2,7 @@
 // the mixed output to a file, which the test reads back. The test runs in a
 // process of its own, so the driver is chosen before the output opens.
 #include "MediaFiles.h"
+#include "Mp3Decoding.h"
 
 #include "framework/FolderItem.h"
 #include "framework/Sound.h"
@@ -11,6 +12,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -34,14 +36,14 @@ constexpr double kAbsentTone = 92.0 * kRate / kWindowFrames;
 
 // The amplitude of one frequency in a window (Goertzel's algorithm, with a
 // Hann window so that neighbouring tones do not leak into each other).
-double amplitudeAt(std::span<const std::int16_t> window, double frequency)
+double amplitudeAt(std::span<const float> window, double frequency)
 {
     const double coefficient = 2 * std::cos(2 * std::numbers::pi * frequency / kRate);
     double previous = 0, beforePrevious = 0;
     const auto size = double(window.size());
     for (std::size_t i = 0; i < window.size(); ++i) {
         double hann = 0.5 - 0.5 * std::cos(2 * std::numbers::pi * double(i) / size);
-        double current = window[i] / 32768.0 * hann + coefficient * previous - beforePrevious;
+        double current = window[i] * hann + coefficient * previous - beforePrevious;
         beforePrevious = previous;
         previous = current;
     }
@@ -49,17 +51,86 @@ double amplitudeAt(std::span<const std::int16_t> window, double frequency)
     return 4 * std::sqrt(std::max(power, 0.0)) / size; // Hann's gain of one half undone
 }
 
+// The output written to a file, chosen before anything opens it.
+class DiskOutput {
+public:
+    DiskOutput()
+    {
+        setenv("SDL_AUDIODRIVER", "disk", 1);
+        setenv("SDL_DISKAUDIOFILE", file().c_str(), 1);
+    }
+    fs::path folder() const { return m_folder.path().toStdString(); }
+
+    // Closing the output completes its file: 16-bit stereo frames, both
+    // sides carrying the same mono recordings. The left side, full scale ±1.
+    std::vector<float> close() const
+    {
+        fw::runStaticsFinalizers();
+        std::ifstream stream(file(), std::ios::binary);
+        std::vector<float> left;
+        for (std::int16_t frame[2]; stream.read(reinterpret_cast<char*>(frame), sizeof frame);)
+            left.push_back(float(frame[0]) / 32768.0f);
+        return left;
+    }
+
+private:
+    fs::path file() const { return folder() / "output.raw"; }
+
+    QTemporaryDir m_folder;
+};
+
+// The disk driver writes in real time, or later on a loaded machine: the
+// output is complete once the last note has been mixed.
+void waitUntilFinished(const std::vector<fw::Ref<fw::Sound>>& notes)
+{
+    const auto giveUp = std::chrono::steady_clock::now() + 20s;
+    const auto playing = [&] {
+        return std::any_of(notes.begin(), notes.end(), [](const auto& note) { return note->playingChannels() > 0; });
+    };
+    while (playing() && std::chrono::steady_clock::now() < giveUp)
+        std::this_thread::sleep_for(20ms);
+}
+
+fw::Ref<fw::Sound> openSound(const fs::path& path)
+{
+    return fw::FolderItem::OpenAsSound(fw::FolderItem::make(path.string()).get());
+}
+
+std::vector<fs::path> bundleRecordings()
+{
+    std::vector<fs::path> recordings;
+    for (const auto& entry : fs::directory_iterator(fs::path(std::getenv("TOLVANE_BUNDLE")) / "Contents/Resources")) {
+        if (entry.path().extension() == ".mp3")
+            recordings.push_back(entry.path());
+    }
+    std::sort(recordings.begin(), recordings.end());
+    return recordings;
+}
+
+struct Level {
+    double peak = 0;
+    double energy = 0; // sum of squares: the same however much silence surrounds it
+};
+
+Level levelOf(std::span<const float> samples)
+{
+    Level level;
+    for (float sample : samples) {
+        level.peak = std::max(level.peak, double(std::abs(sample)));
+        level.energy += double(sample) * sample;
+    }
+    return level;
+}
+
+double decibels(double amplitudeRatio) { return 20 * std::log10(amplitudeRatio); }
+
 TEST(SoundMixing, OverlappingPlaysOfTwoRecordingsReachTheOutputTogether)
 {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const fs::path output = fs::path(folder.path().toStdString()) / "output.raw";
-    setenv("SDL_AUDIODRIVER", "disk", 1);
-    setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
+    DiskOutput output;
     const auto tone = [&](double frequency) {
-        const fs::path path = output.parent_path() / (std::to_string(int(frequency)) + ".mp3");
+        const fs::path path = output.folder() / (std::to_string(int(frequency)) + ".mp3");
         writeFile(path, makeMp3({.frequency = frequency, .length = 400ms, .amplitude = 0.3}));
-        return fw::FolderItem::OpenAsSound(fw::FolderItem::make(path.string()).get());
+        return openSound(path);
     };
     fw::Ref<fw::Sound> low = tone(kLowTone);
     fw::Ref<fw::Sound> high = tone(kHighTone);
@@ -67,24 +138,76 @@ TEST(SoundMixing, OverlappingPlaysOfTwoRecordingsReachTheOutputTogether)
     fw::Sound::Play(low.get());
     fw::Sound::Play(high.get());
 
-    // Closing the output completes its file: 16-bit stereo frames, both
-    // sides carrying the same mono tones.
-    std::this_thread::sleep_for(600ms);
-    fw::runStaticsFinalizers();
-    std::ifstream file(output, std::ios::binary);
-    std::vector<std::int16_t> left;
-    for (std::int16_t frame[2]; file.read(reinterpret_cast<char*>(frame), sizeof frame);)
-        left.push_back(frame[0]);
+    waitUntilFinished({low, high});
+    const std::vector<float> left = output.close();
 
     int windowsWithBoth = 0;
     for (std::size_t start = 0; start + kWindowFrames <= left.size(); start += kWindowFrames) {
-        const auto window = std::span<const std::int16_t>(left).subspan(start, kWindowFrames);
+        const auto window = std::span<const float>(left).subspan(start, kWindowFrames);
         EXPECT_LT(amplitudeAt(window, kAbsentTone), 0.02);
         if (amplitudeAt(window, kLowTone) > 0.2 && amplitudeAt(window, kHighTone) > 0.2)
             ++windowsWithBoth;
     }
     // 400 ms of both tones at once fill several whole windows of 46 ms.
     EXPECT_GE(windowsWithBoth, 5);
+}
+
+// Notes pressed in quick succession all sound together; their sum must not
+// sit at full scale, where it would be heard as distortion.
+TEST(SoundMixing, SixteenNotesPressedWithinAFractionOfASecondStayUnderFullScale)
+{
+    DiskOutput output;
+    const std::vector<fs::path> recordings = bundleRecordings();
+    ASSERT_GE(recordings.size(), 16u);
+    std::vector<fw::Ref<fw::Sound>> notes;
+    for (std::size_t i = 0; i < 16; ++i) {
+        notes.push_back(openSound(recordings[i * recordings.size() / 16]));
+        ASSERT_TRUE(notes.back()) << recordings[i * recordings.size() / 16];
+    }
+    for (const fw::Ref<fw::Sound>& note : notes) {
+        fw::Sound::Play(note.get());
+        std::this_thread::sleep_for(20ms);
+    }
+    waitUntilFinished(notes);
+
+    const std::vector<float> left = output.close();
+    const auto first = std::find_if(left.begin(), left.end(), [](float sample) { return sample != 0; });
+    const auto last = std::find_if(left.rbegin(), left.rend(), [](float sample) { return sample != 0; }).base();
+    ASSERT_LT(first, last);
+    const auto sounding = std::span<const float>(first, last);
+    EXPECT_GT(sounding.size(), std::size_t(kRate)) << "the notes never reached the output";
+    const auto atFullScale = std::count_if(sounding.begin(), sounding.end(),
+        [](float sample) { return sample >= 32767 / 32768.0f || sample <= -1.0f; });
+    EXPECT_LT(double(atFullScale), 0.001 * double(sounding.size()))
+        << atFullScale << " of " << sounding.size() << " samples at full scale";
+}
+
+// The loudest recording of the set, played alone, reaches the output at the
+// level its own decoding gives.
+TEST(SoundMixing, OneNoteAloneKeepsTheLevelOfItsRecording)
+{
+    DiskOutput output;
+    fs::path loudest;
+    Level reference;
+    for (const fs::path& recording : bundleRecordings()) {
+        const auto decoded = tolvane::mediagen::testing::decodeMp3(recording);
+        ASSERT_EQ(decoded.sampleRate, kRate) << recording;
+        ASSERT_EQ(decoded.channels, 1) << recording;
+        const Level level = levelOf(decoded.samples);
+        if (level.peak > reference.peak) {
+            loudest = recording;
+            reference = level;
+        }
+    }
+    fw::Ref<fw::Sound> note = openSound(loudest);
+    ASSERT_TRUE(note) << loudest;
+    fw::Sound::Play(note.get());
+    waitUntilFinished({note});
+
+    const Level played = levelOf(output.close());
+    SCOPED_TRACE(loudest);
+    EXPECT_NEAR(decibels(played.peak / reference.peak), 0.0, 1.0);
+    EXPECT_NEAR(decibels(std::sqrt(played.energy / reference.energy)), 0.0, 1.0);
 }
 
 } // namespace

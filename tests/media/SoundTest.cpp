@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <thread>
 
@@ -143,6 +144,24 @@ TEST_F(SoundTest, WithoutASoundDevicePlayIsSilentAndNothingFails)
     ASSERT_TRUE(sound);
     fw::Sound::Play(sound.get());
     EXPECT_EQ(sound->playingChannels(), 1);
+}
+
+// The audio library would take SIGINT and SIGTERM for itself when its output
+// starts, where they default to ending the process.
+TEST_F(SoundTest, PlayingLeavesTheProcessSignalHandlingAlone)
+{
+    for (int signal : {SIGINT, SIGTERM})
+        std::signal(signal, SIG_DFL);
+    fw::Ref<fw::Sound> sound = openTone("tone.mp3", {.length = 200ms});
+    ASSERT_TRUE(sound);
+    fw::Sound::Play(sound.get());
+    ASSERT_EQ(sound->playingChannels(), 1);
+
+    for (int signal : {SIGINT, SIGTERM}) {
+        struct sigaction now {};
+        ASSERT_EQ(sigaction(signal, nullptr, &now), 0);
+        EXPECT_EQ(now.sa_handler, SIG_DFL) << strsignal(signal);
+    }
 }
 
 TEST_F(SoundTest, SoundsOutliveTheShutDownOfTheAudioOutput)

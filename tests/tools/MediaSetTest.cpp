@@ -2,10 +2,8 @@
 // name, each picture the size of its well and unlike the others, and the
 // generator writing the same bytes on every run.
 #include "BundleResources.h"
-
-#include "chart/LayoutTable.h"
-#include "media/NoteTable.h"
-#include "media/OtherPictureTable.h"
+#include "LayoutReference.h"
+#include "MediaReference.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +13,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -24,54 +24,66 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Picture {
-    std::string_view file;
-    std::string_view shownBy; // the accessor of the well's opening picture
-};
-
-// Every picture of the set with the well it is made for: the notes' is the
-// centre well, where the opening picture shows.
-std::vector<Picture> pictures()
-{
-    std::vector<Picture> all;
-    for (const media::OtherPictureFile& other : media::kOtherPictureFiles)
-        all.push_back({other.pictureFile, other.pictureAccessor});
-    for (const media::NoteFiles& note : media::kNoteFiles)
-        all.push_back({note.pictureFile, "intro"});
-    return all;
-}
-
-QSize wellSize(std::string_view shownBy)
-{
-    for (const chart::ControlLayout& control : chart::kControls) {
-        if (control.kind == chart::ControlKind::ImageWell && control.pictureAccessor == shownBy)
-            return QSize(control.rect.width, control.rect.height);
-    }
-    return {};
-}
-
 QString pathOf(const fs::path& folder, std::string_view name)
 {
     return QString::fromStdString((folder / name).string());
 }
 
-TEST(MediaSet, EveryFileIsInTheBundleUnderItsExactNameAndPicturesFitTheirWells)
+// Every file the catalogue reads, pictures first.
+std::vector<std::string_view> catalogueFiles()
 {
-    // Listing the folder compares names exactly, case included.
+    std::vector<std::string_view> files;
+    for (const reference::AccessorFile& picture : reference::kPictureAccessorFiles)
+        files.push_back(picture.file);
+    for (const reference::AccessorFile& recording : reference::kSoundItemFiles)
+        files.push_back(recording.file);
+    return files;
+}
+
+// The well a picture is made for: the one that shows it when the window
+// opens, and for the notes' pictures the centre well.
+const reference::ControlRow& wellFor(std::string_view pictureAccessor)
+{
+    const auto well = std::ranges::find(reference::kWells, pictureAccessor, &reference::ControlRow::picture);
+    return well != reference::kWells.end()
+        ? *well
+        : *std::ranges::find(reference::kWells, std::string_view("ImageWell1"), &reference::ControlRow::name);
+}
+
+std::string joined(const std::vector<std::string>& names)
+{
+    std::string text;
+    for (const std::string& name : names)
+        text += name + " ";
+    return text;
+}
+
+TEST(MediaSet, TheBundleHoldsExactlyTheCatalogueFilesAndPicturesFitTheirWells)
+{
+    // Listing the folder compares names exactly, case included; a file
+    // under any other name is one that no accessor reads.
     std::set<std::string> listed;
     for (const fs::directory_entry& entry : fs::directory_iterator(bundleResources())) {
-        if (entry.file_size() > 0)
-            listed.insert(entry.path().filename().string());
+        EXPECT_GT(entry.file_size(), 0u) << entry.path();
+        listed.insert(entry.path().filename().string());
     }
-    for (const media::NoteFiles& note : media::kNoteFiles)
-        EXPECT_TRUE(listed.contains(std::string(note.soundFile))) << note.soundFile;
+    std::set<std::string> expected;
+    for (std::string_view file : catalogueFiles())
+        expected.emplace(file);
+    ASSERT_EQ(expected.size(), 100u);
+    std::vector<std::string> missing;
+    std::vector<std::string> extra;
+    std::ranges::set_difference(expected, listed, std::back_inserter(missing));
+    std::ranges::set_difference(listed, expected, std::back_inserter(extra));
+    EXPECT_TRUE(missing.empty()) << "missing: " << joined(missing);
+    EXPECT_TRUE(extra.empty()) << "not in the catalogue: " << joined(extra);
 
-    for (const Picture& picture : pictures()) {
+    for (const reference::AccessorFile& picture : reference::kPictureAccessorFiles) {
         SCOPED_TRACE(std::string(picture.file));
-        EXPECT_TRUE(listed.contains(std::string(picture.file)));
         QImageReader reader(pathOf(bundleResources(), picture.file));
         EXPECT_EQ(reader.format(), picture.file.ends_with(".gif") ? "gif" : "jpeg");
-        EXPECT_EQ(reader.read().size(), wellSize(picture.shownBy));
+        const reference::ControlRow& well = wellFor(picture.accessor);
+        EXPECT_EQ(reader.read().size(), QSize(well.width, well.height));
     }
 }
 
@@ -94,9 +106,12 @@ TEST(MediaSet, NoTwoCentrePicturesLookAlike)
 {
     // Two notes' pictures differ in the band's colour, the staff and the
     // fingering or the written pitch: together at least a few levels.
-    std::vector<std::string_view> names{media::otherPictureFileOf("intro")};
-    for (const media::NoteFiles& note : media::kNoteFiles)
-        names.push_back(note.pictureFile);
+    std::vector<std::string_view> names;
+    for (const reference::AccessorFile& picture : reference::kPictureAccessorFiles) {
+        if (wellFor(picture.accessor).name == "ImageWell1")
+            names.push_back(picture.file);
+    }
+    ASSERT_EQ(names.size(), 49u);
     std::vector<QImage> small;
     for (std::string_view name : names) {
         const QImage picture(pathOf(bundleResources(), name));
@@ -133,12 +148,7 @@ TEST(MediaSet, TheGeneratorWritesTheSameBytesEveryRun)
     QTemporaryDir again;
     ASSERT_TRUE(again.isValid());
     ASSERT_EQ(runGenerator({again.path()}), 0);
-    std::vector<std::string_view> files;
-    for (const Picture& picture : pictures())
-        files.push_back(picture.file);
-    for (const media::NoteFiles& note : media::kNoteFiles)
-        files.push_back(note.soundFile);
-    for (std::string_view file : files)
+    for (std::string_view file : catalogueFiles())
         EXPECT_EQ(bytesOf(pathOf(again.path().toStdString(), file)), bytesOf(pathOf(bundleResources(), file))) << file;
 }
 

@@ -146,15 +146,21 @@ inline constexpr EventPlace<bool(Application*)> CancelClose{9};
 using ExceptionHelper = Ref<RuntimeException> (*)(void (*routine)(void*), void* argument);
 using StartupRoutine = void (*)();
 
+// Starts a life of the runtime: a new run with its own start-up.
 void RuntimeInit();
-// Ends the runtime; the result is the process's exit status (0 after a
-// normal quit). Deletes the GUI application if the framework created it.
+// Ends the runtime; the result is the process's exit status: the status the
+// event loop ended with (0 after a quit, also one by SIGTERM, SIGINT or
+// SIGHUP), or 1 once an exception reached the program's catch
+// (_UnhandledException). Deletes the GUI application if the framework
+// created it.
 std::int32_t RuntimeExit();
 
 void _RuntimeSetExceptionHelper(Operation helper);
 // Reuses the GUI application or creates one, then runs the start-up routine
-// (a StartupRoutine) once per process, before the event loop. An exception
-// from the routine comes back out to the caller.
+// (a StartupRoutine) once per life of the runtime, before the event loop.
+// An exception from the routine comes back out to the caller, as does a
+// RuntimeException when no display can be opened. From here on SIGTERM,
+// SIGINT and SIGHUP quit the event loop.
 void _RunFrameworkInitialization(Operation startup);
 // The event loop; returns when the application quits. An exception other
 // than a RuntimeException that program code raised during the loop ended
@@ -166,9 +172,10 @@ void RuntimeQuit();
 // Quits as the user asks to (the Quit item): the application object's
 // CancelClose event may refuse.
 void RuntimeRequestQuit();
-// Reports an exception (its class and message, on standard error) and
-// returns. The application object's UnhandledException event sees it first,
-// and whatever that raises passes on to the caller.
+// The program's catch reports an exception that ended start-up or the event
+// loop: its class and message go to standard error, and the run's exit
+// status becomes 1. The application object's UnhandledException event sees
+// it first, and whatever that raises passes on to the caller.
 void _UnhandledException(RuntimeException* exception);
 // The exception being handled in a catch block, as a RuntimeException: the
 // raised one, or a new one that describes a C++ exception.
@@ -218,8 +225,9 @@ Application* RuntimeAppObject();
 // Runs program code the way the event loop runs an event handler: through
 // the installed exception helper (or directly, with the same catching, when
 // none is installed). A RuntimeException that leaves the routine is
-// reported with _UnhandledException and the loop goes on; any other
-// exception ends the loop and is raised again by _RuntimeRun.
+// reported as _UnhandledException reports it, without failing the run, and
+// the loop goes on; any other exception ends the loop and is raised again
+// by _RuntimeRun.
 void RuntimeDeliverEvent(void (*routine)(void*), void* argument);
 
 // The framework's part of start-up's class registration and of shut-down.

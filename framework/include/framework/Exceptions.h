@@ -56,6 +56,9 @@ Ref<RuntimeException> newException(ClassRecord& exceptionClass, std::string_view
 
 [[noreturn]] void Raise(Ref<RuntimeException> exception);
 [[noreturn]] void RaiseNilObjectException();
+// With a message that says what was nil, for a failure a user may have to
+// act on (a missing folder or file).
+[[noreturn]] void RaiseNilObjectException(std::string_view message);
 // Raises a new exception of the given class with a message.
 [[noreturn]] void RaiseNew(ClassRecord& exceptionClass, std::string_view message);
 

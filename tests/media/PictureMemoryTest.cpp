@@ -1,0 +1,132 @@
+// What a picture holds: its decoded pixels only within a budget shared by
+// all pictures, the most recently used first, decoded again from the kept
+// bytes without reading the file; and what a failed file costs afterwards:
+// nothing more than a look at its identity, until it changes.
+#include "MediaFiles.h"
+
+#include "DecodedPixelBudget_p.h"
+#include "framework/FolderItem.h"
+#include "framework/Picture.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace tolvane::testing;
+
+fw::Ref<fw::Picture> open(const fs::path& path)
+{
+    return fw::FolderItem::OpenAsPicture(fw::FolderItem::make(path.string()).get());
+}
+
+QImage filled(int width, int height)
+{
+    QImage image(width, height, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+TEST(DecodedPixelBudget, DropsTheLeastRecentlyUsedToStayWithinItsSize)
+{
+    // Images of 4x4 pixels, 64 bytes each, in a budget of 200 bytes.
+    fw::DecodedPixelBudget budget(200);
+    for (std::uint64_t key : {1, 2, 3})
+        budget.hold(key, filled(4, 4));
+    EXPECT_EQ(budget.heldBytes(), 192);
+
+    EXPECT_FALSE(budget.take(1).isNull()); // 1 is now the most recent, 2 the least
+    budget.hold(4, filled(4, 4));
+    EXPECT_TRUE(budget.holds(1));
+    EXPECT_FALSE(budget.holds(2));
+    EXPECT_TRUE(budget.take(2).isNull());
+    EXPECT_TRUE(budget.holds(3) && budget.holds(4));
+
+    // One image larger than the whole budget is held, alone.
+    budget.hold(5, filled(8, 8));
+    EXPECT_TRUE(budget.holds(5));
+    EXPECT_FALSE(budget.holds(1) || budget.holds(3) || budget.holds(4));
+    EXPECT_EQ(budget.heldBytes(), 256);
+    budget.drop(5);
+    EXPECT_EQ(budget.heldBytes(), 0);
+}
+
+class PictureMemoryTest : public ::testing::Test {
+protected:
+    fs::path folder() const { return m_folder.path().toStdString(); }
+
+private:
+    QTemporaryDir m_folder;
+};
+
+TEST_F(PictureMemoryTest, PixelsBeyondTheBudgetAreDecodedAgainFromTheKeptBytes)
+{
+    // 512x512 pictures of 1 MiB decoded each, in colours told apart by
+    // their red; more of them than the budget holds.
+    const int count = int(fw::Picture::kDecodedBytesBudget / (1 << 20)) + 3;
+    std::vector<fw::Ref<fw::Picture>> pictures;
+    for (int i = 0; i < count; ++i) {
+        fs::path path = folder() / (std::to_string(i) + ".jpg");
+        writeFile(path, makeJpeg(512, 512, QColor(i * 10, 128, 128)));
+        pictures.push_back(open(path));
+        ASSERT_TRUE(pictures.back());
+        fs::remove(path);
+    }
+    EXPECT_FALSE(pictures.front()->isDecoded());
+    EXPECT_TRUE(pictures.back()->isDecoded());
+
+    // The first, asked for again after its file is gone, has its own pixels.
+    QImage again = pictures.front()->image();
+    EXPECT_TRUE(pictures.front()->isDecoded());
+    EXPECT_EQ(again.size(), QSize(512, 512));
+    EXPECT_NEAR(again.pixelColor(256, 256).red(), 0, 3);
+    EXPECT_NEAR(pictures[2]->image().pixelColor(0, 0).red(), 20, 3);
+    // What they displaced were the least recently used.
+    EXPECT_FALSE(pictures[count - 4]->isDecoded());
+    EXPECT_FALSE(pictures[count - 3]->isDecoded());
+    EXPECT_TRUE(pictures.back()->isDecoded());
+}
+
+// Rewrites a file in place, keeping its inode, and gives it a chosen
+// modification time.
+void rewrite(const fs::path& path, const QByteArray& bytes, timespec modified)
+{
+    writeFile(path, bytes);
+    const timespec times[2] = {modified, modified};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+}
+
+TEST_F(PictureMemoryTest, AFailedFileIsReadAgainOnlyOnceItChanged)
+{
+    const fs::path path = folder() / "note.jpg";
+    const QByteArray valid = makeJpeg(30, 20);
+    QByteArray broken = valid.first(valid.size() / 2);
+    broken.resize(valid.size() + 10, '\x55');
+    const timespec failedAt{1'700'000'000, 123'456'789};
+    rewrite(path, broken, failedAt);
+    EXPECT_FALSE(open(path));
+
+    // The same device, inode, size and time: taken for the file that failed,
+    // so not read, even though it now holds a picture (followed by padding).
+    rewrite(path, valid + QByteArray(10, '\n'), failedAt);
+    EXPECT_FALSE(open(path));
+    EXPECT_FALSE(open(path));
+
+    // One nanosecond later it is another file, read and loaded.
+    rewrite(path, valid + QByteArray(10, '\n'), {failedAt.tv_sec, failedAt.tv_nsec + 1});
+    fw::Ref<fw::Picture> picture = open(path);
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->width(), 30);
+
+    // A file that appears where none was is read at once.
+    const fs::path later = folder() / "later.jpg";
+    EXPECT_FALSE(open(later));
+    writeFile(later, valid);
+    EXPECT_TRUE(open(later));
+}
+
+} // namespace
