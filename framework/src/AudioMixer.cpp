@@ -3,6 +3,7 @@
 #include "NeverDestroyed_p.h"
 
 #include <dlfcn.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -45,15 +46,19 @@ std::shared_future<const AudioBackend*>& loading()
 }
 
 std::once_flag preloadStarted;
+// The process that started the load.
+pid_t loadingProcess = 0;
 
 // Exit waits for a load in flight. Otherwise the dynamic loader would run
 // the destructors of the libraries already loaded (and mark them
 // uninitialised) while the load goes on, and then run their constructors a
 // second time for the back end: libgomp, which Qt's hashing and the back
-// end's MIDI library both bring, aborts when that happens.
+// end's MIDI library both bring, aborts when that happens. A child forked
+// meanwhile inherits this handler but not the loading thread, so it would
+// wait for ever: it has no load of its own to wait for.
 void awaitLoad()
 {
-    if (loading().valid())
+    if (getpid() == loadingProcess && loading().valid())
         loading().wait();
 }
 
@@ -71,6 +76,7 @@ void AudioMixer::preload()
     std::call_once(preloadStarted, [] {
         // Registered before the load starts, so that no exit can miss it; it
         // runs before the loader finalises the libraries.
+        loadingProcess = getpid();
         std::atexit(awaitLoad);
         loading() = std::async(std::launch::async, loadBackend).share();
     });

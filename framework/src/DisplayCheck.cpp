@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace fw {
 
@@ -29,19 +30,24 @@ bool platformIsX()
 
 } // namespace
 
-void requireDisplay()
+DisplayCheck::DisplayCheck()
 {
     if (!platformIsX())
         return;
-    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-    const bool opened = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    if (opened)
+    m_connection = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(m_connection) == 0)
         return;
+    xcb_disconnect(std::exchange(m_connection, nullptr));
     const char* display = std::getenv("DISPLAY");
     const std::string where = display && *display ? "the X display \"" + std::string(display) + "\" did not answer"
                                                     : std::string("DISPLAY is not set");
     RaiseNew(RuntimeException::__Lookup(), "no display could be opened: " + where);
+}
+
+DisplayCheck::~DisplayCheck()
+{
+    if (m_connection)
+        xcb_disconnect(m_connection);
 }
 
 } // namespace fw

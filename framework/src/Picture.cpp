@@ -130,7 +130,10 @@ QImage Picture::image() const
     QImage image = decodedPixels().take(m_data->key);
     if (image.isNull()) {
         image = decode(m_data->encoded, m_data->format);
-        decodedPixels().hold(m_data->key, image);
+        // A decode that fails this time (memory short) holds nothing, so
+        // that the picture does not pass for decoded.
+        if (!image.isNull())
+            decodedPixels().hold(m_data->key, image);
     }
     return image;
 }

@@ -64,6 +64,11 @@ void onQuitSignal(int signal)
     errno = savedErrno;
 }
 
+bool ignored(const struct sigaction& action)
+{
+    return !(action.sa_flags & SA_SIGINFO) && action.sa_handler == SIG_IGN;
+}
+
 void drainPipe()
 {
     char bytes[64];
@@ -101,8 +106,14 @@ void QuitSignals::install()
     sigemptyset(&action.sa_mask);
     for (int signal : kQuitSignals)
         sigaddset(&action.sa_mask, signal);
-    for (std::size_t i = 0; i < kQuitSignals.size(); ++i)
-        sigaction(kQuitSignals[i], &action, &previousActions[i]);
+    for (std::size_t i = 0; i < kQuitSignals.size(); ++i) {
+        sigaction(kQuitSignals[i], nullptr, &previousActions[i]);
+        // Whoever started the program with a signal ignored meant it
+        // (nohup's SIGHUP, SIGINT for a job a script runs in the
+        // background): it stays ignored.
+        if (!ignored(previousActions[i]))
+            sigaction(kQuitSignals[i], &action, nullptr);
+    }
     installed = true;
 }
 

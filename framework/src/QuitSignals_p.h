@@ -8,7 +8,8 @@ namespace fw {
 
 namespace QuitSignals {
 // From here on each of the three signals quits the event loop, also one that
-// arrives before the loop runs (the loop then ends as soon as it starts).
+// arrives before the loop runs (the loop then ends as soon as it starts); a
+// signal the process was started with ignored stays ignored.
 // Needs the Qt application; installing again does nothing. The same signal
 // a second time before the loop has read the first takes its default effect,
 // so a program too busy to answer can still be ended from the keyboard.

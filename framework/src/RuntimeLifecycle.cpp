@@ -105,7 +105,7 @@ void _RunFrameworkInitialization(Operation startup)
 {
     RuntimeState& state = runtimeState();
     if (!QCoreApplication::instance()) {
-        requireDisplay();
+        const DisplayCheck display;
         state.ownedApplication = std::make_unique<QApplication>(applicationArgumentCount, applicationArguments);
     } else if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
         RaiseNew(RuntimeException::__Lookup(), "the running Qt application cannot show widgets");

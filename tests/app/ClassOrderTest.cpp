@@ -11,9 +11,9 @@
 #include "app/MenuBar1.h"
 #include "chart/Window1.h"
 
-#include <gtest/gtest.h>
+#include "NextDefinition.h"
 
-#include <dlfcn.h>
+#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -25,32 +25,14 @@ namespace {
 bool noting = false;
 std::vector<const fw::ClassRecord*> registered;
 
-using NewClassRecord = decltype(&fw::RuntimeNewClassRecord);
-
-// The framework's definition: the next one after this program's.
-NewClassRecord frameworkDefinition()
-{
-    static const NewClassRecord next = [] {
-        Dl_info self{};
-        void* found = nullptr;
-        if (dladdr(reinterpret_cast<void*>(&fw::RuntimeNewClassRecord), &self) && self.dli_sname)
-            found = dlsym(RTLD_NEXT, self.dli_sname);
-        if (!found) {
-            std::fprintf(stderr, "the framework's RuntimeNewClassRecord cannot be found: %s\n", dlerror());
-            std::abort();
-        }
-        return reinterpret_cast<NewClassRecord>(found);
-    }();
-    return next;
-}
-
 } // namespace
 
 fw::ClassRecord& fw::RuntimeNewClassRecord(ClassRecord* base, std::size_t methodCount, std::size_t unused1,
     std::size_t eventCount, std::size_t unused2, std::size_t propertyCount, std::size_t classAttributeCount,
     InstanceFactory factory)
 {
-    ClassRecord& record = frameworkDefinition()(
+    static auto* const frameworkDefinition = nextDefinition(&fw::RuntimeNewClassRecord);
+    ClassRecord& record = frameworkDefinition(
         base, methodCount, unused1, eventCount, unused2, propertyCount, classAttributeCount, factory);
     if (noting)
         registered.push_back(&record);

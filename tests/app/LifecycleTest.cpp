@@ -1,6 +1,6 @@
 // The program's whole life through percent_main, on real Qt: start-up with
 // the application object, its menu bar and the chart window; quitting by the
-// File menu and by Ctrl+Q; the shut-down order; the exit status; and the
+// File menu; the shut-down order; the exit status; and the
 // roads an exception takes out of start-up, the event loop and the report
 // itself.
 //
@@ -15,6 +15,7 @@
 #include "media/SoundItems.h"
 
 #include "AudioMixer_p.h"
+#include "LoopGuard.h"
 #include "MediaFiles.h"
 #include "RuntimeState_p.h"
 #include "Statics_p.h"
@@ -27,7 +28,6 @@
 #include "framework/Window.h"
 
 #include <QAction>
-#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -45,7 +45,6 @@ namespace {
 // are released: the first rank shows what the 48 releases left behind, the
 // last what the implicit windows' release left.
 struct ShutdownObservation {
-    bool runtimeRankRan = false;
     bool recordingReleasedBeforeStatics = false;
     bool menuBarHeldDuringStatics = false;
     bool windowGoneBeforeMenuBar = false;
@@ -55,7 +54,6 @@ fw::Ref<fw::WeakReference> observedWindow;
 media::SoundItem* observedRecording = nullptr;
 
 const fw::StaticsRegistration firstStatics(fw::StaticsRank::Runtime, nullptr, [] {
-    observed.runtimeRankRan = true;
     observed.recordingReleasedBeforeStatics =
         observedRecording && observedRecording->loaded() && !observedRecording->permaSound.get();
     observed.menuBarHeldDuringStatics = MenuBar1::_implicitInstance.get() != nullptr;
@@ -81,10 +79,7 @@ std::int32_t runProgram(std::function<void()> duringTheLoop)
         if (::testing::Test::HasFailure())
             fw::RuntimeQuit();
     });
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
-    guard.start(20000);
+    LoopGuard guard(20000);
     return percent_main();
 }
 
@@ -95,10 +90,45 @@ void chooseQuit()
     quit->action()->trigger();
 }
 
-TEST(ProgramLife, StartsUpOnceAndQuitsFromTheFileMenu)
+// What _Main's two delegates found when they were released: the signature
+// text each carried, whether the program's helper was installed, and
+// whether start-up had registered the application object.
+std::vector<std::string> mainDelegateReleases;
+
+// A class finaliser, which the runtime hands the going instance of its class.
+void noteDelegateRelease(fw::Object* object)
 {
+    const auto& delegate = static_cast<const fw::Delegate&>(*object);
+    const fw::Operation routine = delegate.codePointer();
+    if (routine != fw::eraseOperation(&_CallFunctionWithExceptionHandling) && routine != fw::eraseOperation(&_Startup))
+        return;
+    const bool installed = fw::runtimeState().exceptionHelper == &_CallFunctionWithExceptionHandling;
+    mainDelegateReleases.push_back(delegate.signature().toStdString() + (installed ? " | helper" : " | no helper")
+        + (fw::RuntimeAppObject() ? " | application" : " | no application"));
+}
+
+void raiseNil(void*)
+{
+    fw::RaiseNilObjectException();
+}
+
+void throwLogicError(void*)
+{
+    throw std::logic_error("the loop broke");
+}
+
+TEST(ProgramLife, StartsUpSurvivesAHandlersFailureAndQuitsFromTheFileMenu)
+{
+    fw::ClassRecord& delegateClass = fw::Delegate::__Lookup();
+    ASSERT_EQ(delegateClass.finalizer, nullptr);
+    delegateClass.finalizer = noteDelegateRelease;
+    mainDelegateReleases.clear();
     fw::Ref<fw::WeakReference> weakApplication, weakMenuBar;
+    bool ranAfterTheFailure = false;
+    ::testing::internal::CaptureStderr();
     std::int32_t status = runProgram([&] {
+        EXPECT_EQ(fw::runtimeState().exceptionHelper, &_CallFunctionWithExceptionHandling)
+            << "the program's own helper, not the framework's fallback";
         // Every start-up step has had its effect before the loop runs.
         EXPECT_NE(fw::pluginEntryPoint("MenuItem.Text.Set"), nullptr);
         fw::Application* application = fw::RuntimeAppObject();
@@ -111,86 +141,33 @@ TEST(ProgramLife, StartsUpOnceAndQuitsFromTheFileMenu)
         ASSERT_TRUE(window);
         EXPECT_EQ(fw::Window::MenuBar_Get(window.get(), 0).get(), menuBar) << "the window shares the menu bar";
 
-        // A second initialisation does not start up again.
-        fw::_RunFrameworkInitialization(fw::eraseOperation(&_Startup));
-        EXPECT_EQ(fw::RuntimeAppObject(), application);
-        EXPECT_EQ(MenuBar1::_implicitInstance.get(), menuBar);
-        EXPECT_EQ(chartWindow(), window);
-
         weakApplication = application->weakReference();
         weakMenuBar = menuBar->weakReference();
-        chooseQuit();
+        fw::RuntimeDeliverEvent(&raiseNil, nullptr);
+        // Queued behind the failure: it runs only if the loop goes on.
+        QTimer::singleShot(0, [&] {
+            ranAfterTheFailure = true;
+            chooseQuit();
+        });
     });
-    EXPECT_EQ(status, 0);
+    std::string report = ::testing::internal::GetCapturedStderr();
+    delegateClass.finalizer = nullptr;
+    EXPECT_TRUE(ranAfterTheFailure);
+    EXPECT_NE(report.find("Unhandled exception NilObjectException"), std::string::npos) << report;
+    EXPECT_EQ(status, 0) << "a failure the loop survived does not fail the run";
     EXPECT_EQ(MenuBar1::_implicitInstance.get(), nullptr);
     EXPECT_EQ(fw::RuntimeAppObject(), nullptr);
     ASSERT_TRUE(weakApplication && weakMenuBar);
     EXPECT_EQ(weakApplication->target(), nullptr);
     EXPECT_EQ(weakMenuBar->target(), nullptr);
     EXPECT_FALSE(chartWindow());
-}
-
-TEST(ProgramLife, CtrlQInTheChartWindowQuits)
-{
-    bool pressed = false;
-    std::int32_t status = runProgram([&] {
-        fw::Ref<fw::Window> window = chartWindow();
-        ASSERT_TRUE(window);
-        QWidget* frame = window->widget();
-        frame->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
-        pressed = true;
-        QTest::keyClick(frame, Qt::Key_Q, Qt::ControlModifier);
-    });
-    EXPECT_TRUE(pressed);
-    EXPECT_EQ(status, 0);
-    EXPECT_EQ(MenuBar1::_implicitInstance.get(), nullptr);
-}
-
-// A recording loads only while the audio output can open: the first
-// program's shut-down closes it for good, for the rest of the process.
-bool audioOutputClosedForGood()
-{
-    return !fw::AudioMixer::open();
-}
-constexpr const char* kAudioClosed =
-    "an earlier program of this process has closed the audio output for good; CTest runs each test alone";
-
-// The sound items that no earlier program of this process has asked for.
-std::vector<media::SoundItem*> unaskedRecordings()
-{
-    std::vector<media::SoundItem*> unasked;
-    for (media::SoundItem* item : media::kSoundItems) {
-        if (!item->loaded())
-            unasked.push_back(item);
-    }
-    return unasked;
-}
-
-TEST(ProgramLife, ShutsDownRecordingsThenStaticsThenTheMenuBar)
-{
-    if (audioOutputClosedForGood())
-        GTEST_SKIP() << kAudioClosed;
-    std::vector<media::SoundItem*> unasked = unaskedRecordings();
-    if (unasked.empty())
-        GTEST_SKIP() << "every recording was asked for earlier in this process, and each loads only once";
-    observedRecording = unasked.front();
-    testing::TemporaryBundle bundle;
-    bundle.writeResource(observedRecording->fileName(), testing::makeMp3({}));
-    std::int32_t status = runProgram([] {
-        EXPECT_TRUE((*observedRecording)()) << "the recording loads from the bundle";
-        fw::Ref<fw::Window> window = chartWindow();
-        ASSERT_TRUE(window) << "start-up opened no chart window";
-        observedWindow = window->weakReference();
-        chooseQuit();
-    });
-    EXPECT_EQ(status, 0);
-    EXPECT_TRUE(observed.runtimeRankRan);
-    EXPECT_TRUE(observed.recordingReleasedBeforeStatics);
-    EXPECT_TRUE(observed.menuBarHeldDuringStatics);
-    EXPECT_TRUE(observed.windowGoneBeforeMenuBar);
-    EXPECT_EQ(MenuBar1::_implicitInstance.get(), nullptr);
-    observedWindow = nullptr;
+    // The helper's delegate goes once the helper is installed and before
+    // start-up; start-up's goes once start-up has registered the application.
+    const std::vector<std::string> expected{
+        "( Ptr, Ptr ) as Object | helper | no application",
+        "(  ) | helper | application",
+    };
+    EXPECT_EQ(mainDelegateReleases, expected);
 }
 
 std::vector<const fw::Object*> releasedRecordings;
@@ -199,10 +176,20 @@ void noteRelease(fw::Object* recording)
     releasedRecordings.push_back(recording);
 }
 
-TEST(ProgramLife, ReleasesEveryLoadedRecordingLowestNoteFirst)
+TEST(ProgramLife, ShutsDownRecordingsLowestFirstThenStaticsThenTheMenuBar)
 {
-    if (audioOutputClosedForGood())
-        GTEST_SKIP() << kAudioClosed;
+    // A recording loads only while the audio output can open: the first
+    // program's shut-down closes it for good, for the rest of the process.
+    if (!fw::AudioMixer::open())
+        GTEST_SKIP() << "an earlier program of this process has closed the audio output for good; CTest runs each "
+                        "test alone";
+    // Items asked for by an earlier program of this process stay empty: each
+    // loads once per process.
+    std::vector<media::SoundItem*> unasked;
+    std::ranges::copy_if(media::kSoundItems, std::back_inserter(unasked), [](auto* item) { return !item->loaded(); });
+    if (unasked.empty())
+        GTEST_SKIP() << "every recording was asked for earlier in this process, and each loads only once";
+    observedRecording = unasked.front();
     testing::TemporaryBundle bundle;
     const QByteArray recording = testing::makeMp3({});
     for (const auto& note : media::kNoteFiles)
@@ -212,30 +199,23 @@ TEST(ProgramLife, ReleasesEveryLoadedRecordingLowestNoteFirst)
     fw::ClassRecord& soundClass = fw::Sound::__Lookup();
     ASSERT_EQ(soundClass.finalizer, nullptr);
     soundClass.finalizer = noteRelease;
-    // Items asked for by an earlier program of this process stay empty: each
-    // loads once per process.
-    const std::vector<media::SoundItem*> unasked = unaskedRecordings();
     std::vector<const fw::Object*> loaded;
     std::int32_t status = runProgram([&] {
         for (media::SoundItem* item : unasked)
             loaded.push_back((*item)().get());
+        fw::Ref<fw::Window> window = chartWindow();
+        ASSERT_TRUE(window) << "start-up opened no chart window";
+        observedWindow = window->weakReference();
         chooseQuit();
     });
     soundClass.finalizer = nullptr;
     EXPECT_EQ(status, 0);
-    ASSERT_EQ(loaded.size(), unasked.size());
-    EXPECT_EQ(std::count(loaded.begin(), loaded.end(), nullptr), 0);
+    EXPECT_EQ(std::count(loaded.begin(), loaded.end(), nullptr), 0) << "the recordings load from the bundle";
     EXPECT_EQ(releasedRecordings, loaded);
-}
-
-void raiseNil(void*)
-{
-    fw::RaiseNilObjectException();
-}
-
-void throwLogicError(void*)
-{
-    throw std::logic_error("the loop broke");
+    EXPECT_TRUE(observed.recordingReleasedBeforeStatics);
+    EXPECT_TRUE(observed.menuBarHeldDuringStatics);
+    EXPECT_TRUE(observed.windowGoneBeforeMenuBar);
+    observedWindow = nullptr;
 }
 
 TEST(ProgramFailures, AnExceptionOutOfTheLoopIsReportedAndShutDownRunsInFull)
@@ -335,64 +315,6 @@ TEST_F(FailingWindowCreation, AnExceptionFromTheReportSkipsShutDown)
 TEST(ProgramLife, TheStatusTheLoopEndsWithIsTheProgramsStatus)
 {
     EXPECT_EQ(runProgram([] { QCoreApplication::exit(3); }), 3);
-}
-
-TEST(ProgramLife, AHandlersFailureIsReportedAndTheLoopGoesOnToAQuitsStatus)
-{
-    bool ranAfter = false;
-    ::testing::internal::CaptureStderr();
-    std::int32_t status = runProgram([&] {
-        fw::RuntimeDeliverEvent(&raiseNil, nullptr);
-        // Queued behind the failure: it runs only if the loop goes on.
-        QTimer::singleShot(0, [&] {
-            ranAfter = true;
-            chooseQuit();
-        });
-    });
-    std::string report = ::testing::internal::GetCapturedStderr();
-    EXPECT_TRUE(ranAfter);
-    EXPECT_NE(report.find("Unhandled exception NilObjectException"), std::string::npos) << report;
-    EXPECT_EQ(status, 0) << "a failure the loop survived does not fail the run";
-}
-
-// What _Main's two delegates found when they were released: the signature
-// text each carried, whether the program's helper was installed, and
-// whether start-up had registered the application object.
-std::vector<std::string> mainDelegateReleases;
-
-// A class finaliser, which the runtime hands the going instance of its class.
-void noteDelegateRelease(fw::Object* object)
-{
-    const auto& delegate = static_cast<const fw::Delegate&>(*object);
-    const fw::Operation routine = delegate.codePointer();
-    if (routine != fw::eraseOperation(&_CallFunctionWithExceptionHandling) && routine != fw::eraseOperation(&_Startup))
-        return;
-    const bool installed = fw::runtimeState().exceptionHelper == &_CallFunctionWithExceptionHandling;
-    mainDelegateReleases.push_back(delegate.signature().toStdString() + (installed ? " | helper" : " | no helper")
-        + (fw::RuntimeAppObject() ? " | application" : " | no application"));
-}
-
-TEST(ProgramLife, MainInstallsTheExceptionHelperThenHandsOverTheStartUpEachThroughADelegate)
-{
-    fw::ClassRecord& delegateClass = fw::Delegate::__Lookup();
-    ASSERT_EQ(delegateClass.finalizer, nullptr);
-    delegateClass.finalizer = noteDelegateRelease;
-    mainDelegateReleases.clear();
-    bool helperInstalledDuringTheLoop = false;
-    std::int32_t status = runProgram([&] {
-        helperInstalledDuringTheLoop = fw::runtimeState().exceptionHelper == &_CallFunctionWithExceptionHandling;
-        chooseQuit();
-    });
-    delegateClass.finalizer = nullptr;
-    EXPECT_EQ(status, 0);
-    EXPECT_TRUE(helperInstalledDuringTheLoop) << "the program's own helper, not the framework's fallback";
-    // The helper's delegate goes once the helper is installed and before
-    // start-up; start-up's goes once start-up has registered the application.
-    const std::vector<std::string> expected{
-        "( Ptr, Ptr ) as Object | helper | no application",
-        "(  ) | helper | application",
-    };
-    EXPECT_EQ(mainDelegateReleases, expected);
 }
 
 TEST(ProgramPieces, TheExceptionHelperReturnsRuntimeExceptionsOnly)

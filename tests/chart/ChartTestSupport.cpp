@@ -1,7 +1,6 @@
 #include "ChartTestSupport.h"
 
 #include "app/MenuBar1.h"
-#include "chart/LayoutTable.h"
 #include "media/SoundItems.h"
 
 #include "framework/Application.h"
@@ -69,11 +68,8 @@ void clickAt(Window1* window, QPoint contentPoint)
 
 void clickOn(Window1* window, std::string_view controlName)
 {
-    auto control = std::find_if(chart::kControls.begin(), chart::kControls.end(),
-        [controlName](const chart::ControlLayout& layout) { return layout.name == controlName; });
-    ASSERT_NE(control, chart::kControls.end()) << controlName;
-    const chart::Rect& rect = control->rect;
-    clickAt(window, QPoint(rect.left + rect.width / 2, rect.top + rect.height / 2));
+    QWidget* widget = controlNamed<fw::RectControl>(window, fw::String(controlName))->widget();
+    clickAt(window, widget->mapTo(window->contentWidget(), widget->rect().center()));
 }
 
 fw::Picture* centrePicture(Window1* window)

@@ -4,6 +4,8 @@
 // user's are.
 #pragma once
 
+#include "RaisedBy.h"
+
 #include "chart/ControlLookup.h"
 #include "chart/Window1.h"
 
@@ -44,17 +46,5 @@ fw::Picture* centrePicture(Window1* window);
 // instead of crashing it (an earlier test in the same process may have
 // closed the output or loaded the item already).
 int channelsPlaying(const fw::Ref<fw::Sound>& recording);
-
-// The class name of the exception that the routine raises, or "" for none.
-template<typename Routine>
-std::string raisedBy(Routine&& routine)
-{
-    try {
-        routine();
-    } catch (const fw::RaisedException& raised) {
-        return raised.exception() ? raised.exception()->classRecord().name.toStdString() : "nil";
-    }
-    return "";
-}
 
 } // namespace tolvane::testing

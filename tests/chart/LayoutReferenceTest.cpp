@@ -1,7 +1,7 @@
 // The chart window as start-up creates it, control by control against the
 // reference layout: the name at each creation position, the class, the
 // rectangle in the window, the tab index, the picture at open and the bound
-// handler.
+// handler with its delegate.
 #include "ChartTestSupport.h"
 #include "LayoutReference.h"
 
@@ -23,14 +23,15 @@ using reference::ControlRow;
 
 namespace {
 
-// Each label's handler, reached by the name the reference gives it.
-const std::map<std::string_view, fw::Operation>& labelHandlers()
+// Each handler, reached by the name the reference gives it.
+const std::map<std::string_view, fw::Operation>& handlers()
 {
     static const std::map<std::string_view, fw::Operation> handlers{
 #define TOLVANE_HANDLER_OF(name, created, l, t, w, h, tab, bytes, handler, picture, sound) \
     {#handler, fw::eraseOperation(&Window1::handler)},
         TOLVANE_REFERENCE_KEY_LABELS(TOLVANE_HANDLER_OF)
 #undef TOLVANE_HANDLER_OF
+        {"ImageWell2_KeyDown", fw::eraseOperation(&Window1::ImageWell2_KeyDown)},
     };
     return handlers;
 }
@@ -80,14 +81,21 @@ TEST_F(ChartLayout, EveryControlStandsAtItsCreationPositionAsItsRowSays)
 
         if (label) {
             EXPECT_EQ(fw::RuntimeCheckCast<fw::Label>(control.get())->textUnit, 0);
-            const fw::Control::EventBinding* bound = control->binding("MouseDown");
-            ASSERT_NE(bound, nullptr);
-            EXPECT_EQ(bound->delegate->codePointer(), labelHandlers().at(row.handler));
         } else {
             fw::Ref<fw::Picture> atOpen = (*wellPictures().at(row.name))();
             ASSERT_TRUE(atOpen);
             EXPECT_EQ(fw::RuntimeCheckCast<fw::ImageWell>(control.get())->image(), atOpen.get());
-            EXPECT_EQ(control->binding("KeyDown") != nullptr, !row.handler.empty());
+        }
+
+        // The delegate holds the window weakly (flag 1), so that a press
+        // after the window has gone cannot keep it alive.
+        const fw::Control::EventBinding* bound = control->binding(label ? "MouseDown" : "KeyDown");
+        ASSERT_EQ(bound != nullptr, !row.handler.empty());
+        if (bound) {
+            EXPECT_EQ(bound->delegate->codePointer(), handlers().at(row.handler));
+            EXPECT_EQ(bound->delegate->signature(),
+                label ? "( Label, Int32, Int32 ) as Boolean" : "( ImageWell, String ) as Boolean");
+            EXPECT_EQ(bound->delegate->flag(), 1);
         }
     }
 }

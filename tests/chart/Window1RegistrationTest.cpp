@@ -1,31 +1,35 @@
 // Window1's class record: what the registration gives the runtime, checked
 // against Window's record and the order the window's operations keep.
 #include "ChartTestSupport.h"
+#include "LayoutReference.h"
 
 #include "framework/Property.h"
 
-#include <algorithm>
+#include <array>
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 using tolvane::Window1;
 using tolvane::testing::raisedBy;
-using Names = std::vector<std::string>;
+namespace reference = tolvane::reference;
+using Methods = std::vector<std::pair<std::string, std::string>>;
 
 namespace {
 
 constexpr std::size_t kWindowOperations = 51;
 constexpr std::size_t kWindowMethods = 130;
 
-Names ownMethodNames()
+// Window1's own methods, name and signature, in the order of their records.
+Methods ownMethods()
 {
-    Names names;
+    Methods methods;
     const fw::ClassRecord& record = Window1::__Lookup();
     for (std::size_t i = kWindowMethods; i < record.methods.size(); ++i)
-        names.push_back(record.methods[i].name.toStdString());
-    return names;
+        methods.emplace_back(record.methods[i].name.toStdString(), record.methods[i].signature.toStdString());
+    return methods;
 }
 
 void expectPublicScope(const fw::Attribute& attribute)
@@ -69,43 +73,59 @@ TEST(Window1Registration, TheFirstLookupBuildsWindowsRecordExtendedByTheOwnMembe
         EXPECT_EQ(record.events[i].implementation, nullptr) << record.events[i].name.toStdString();
 
     const fw::Vtable table = record.vtable;
-    const Names names = ownMethodNames();
+    const Methods methods = ownMethods();
     Window1::__ctblinit();
     EXPECT_EQ(&Window1::__Lookup(), &record);
     EXPECT_EQ(record.vtable, table);
-    EXPECT_EQ(ownMethodNames(), names);
+    EXPECT_EQ(ownMethods(), methods);
+
+    // Untitled, the one property of its own, is a public Int32 in the field
+    // it adds after Window's.
+    const fw::PropertyRecord& untitled = record.properties.back();
+    EXPECT_EQ(untitled.name, "Untitled");
+    EXPECT_EQ(untitled.typeCode, "i4");
+    EXPECT_EQ(untitled.flags, 5u);
+    ASSERT_EQ(untitled.attributes.size(), 1u);
+    expectPublicScope(untitled.attributes[0]);
+    EXPECT_EQ(untitled.fieldOffset, window.instanceSize);
+    EXPECT_EQ(record.instanceSize, untitled.fieldOffset + 4);
+    fw::Ref<fw::Object> instance = fw::RuntimeNewObject(Window1::__Lookup());
+    untitled.boxedSetter(instance.get(), untitled, fw::box(std::int32_t{-7}).get());
+    EXPECT_EQ(fw::unbox<std::int32_t>(untitled.boxedGetter(instance.get(), untitled).get()), -7);
 }
 
 TEST(Window1Registration, OwnOperationsFollowTheCreationOrderThenTheMenuItems)
 {
-    const Names names = ownMethodNames();
-    ASSERT_EQ(names.size(), 116u);
-    auto placeOf = [&](std::string_view name) { return std::find(names.begin(), names.end(), name) - names.begin(); };
-    EXPECT_EQ(Names(names.begin(), names.begin() + 5),
-        (Names{"Layout", "CreateControls", "_CreateControls0", "_CreateControls1", "ImageWell2"}));
-    // The label accessors go by creation order, not by number.
-    EXPECT_EQ(placeOf("Label17"), placeOf("Label20") + 1);
-    EXPECT_EQ(placeOf("Label26"), placeOf("Label32") + 1);
-    EXPECT_EQ(placeOf("Label47"), 116);
-    EXPECT_EQ(Names(names.begin() + 53, names.begin() + 57),
-        (Names{"ImageWell1", "ImageWell3", "ImageWell4", "ImageWell2_KeyDown"}));
-    // The mouse-down handlers follow the labels in the same order.
-    for (std::size_t label = 5; label < 53; ++label)
-        EXPECT_EQ(names[label + 52], names[label] + "_MouseDown");
-    EXPECT_EQ(Names(names.begin() + 105, names.end()), (Names{"EditMenu", "EditSelectAll", "UntitledMenu0",
-        "EditClear", "EditPaste", "EditCopy", "EditCut", "UntitledMenu1", "EditUndo", "FileMenu", "FileQuit"}));
+    // The routines; the accessors, then the handlers, both in the order the
+    // controls are created, not by their numbers; the menu items last.
+    std::array<const reference::ControlRow*, 52> byCreation{};
+    for (const reference::ControlRow& row : reference::kControls)
+        byCreation.at(row.created - 1) = &row;
+    const auto isLabel = [](const reference::ControlRow* row) { return row->kind == reference::ControlClass::Label; };
+    Methods expected;
+    for (const char* routine : {"Layout", "CreateControls", "_CreateControls0", "_CreateControls1"})
+        expected.emplace_back(routine, "%%");
+    for (const reference::ControlRow* row : byCreation)
+        expected.emplace_back(row->name, isLabel(row) ? "%o<Label>%" : "%o<ImageWell>%");
+    for (const reference::ControlRow* row : byCreation) {
+        if (!row->handler.empty())
+            expected.emplace_back(row->handler, isLabel(row) ? "%b%o<Label>i4i4" : "%b%o<ImageWell>s");
+    }
+    for (const char* item : {"EditMenu", "EditSelectAll", "UntitledMenu0", "EditClear", "EditPaste", "EditCopy",
+             "EditCut", "UntitledMenu1", "EditUndo", "FileMenu"})
+        expected.emplace_back(item, "%o<MenuItem>%");
+    expected.emplace_back("FileQuit", "%o<QuitMenuItem>%");
+    EXPECT_EQ(ownMethods(), expected);
 }
 
-TEST(Window1Registration, EveryOwnRecordIsPublicWithOneSignatureAndInvokerPerKind)
+TEST(Window1Registration, EveryOwnRecordIsPublicWithOneInvokerPerSignature)
 {
     const fw::ClassRecord& record = Window1::__Lookup();
-    std::map<std::string, Names> namesBySignature;
     std::map<std::string, std::set<fw::ReflectionInvoker>> invokersBySignature;
     for (std::size_t i = kWindowMethods; i < record.methods.size(); ++i) {
         const fw::MethodRecord& method = record.methods[i];
         const std::string name = method.name.toStdString();
         SCOPED_TRACE(name);
-        namesBySignature[method.signature.toStdString()].push_back(name);
         invokersBySignature[method.signature.toStdString()].insert(method.invoker);
         EXPECT_EQ(method.flags, 1u);
         const bool hidden = name == "_CreateControls0" || name == "_CreateControls1";
@@ -117,14 +137,7 @@ TEST(Window1Registration, EveryOwnRecordIsPublicWithOneSignatureAndInvokerPerKin
             EXPECT_FALSE(method.attributes[1].flag);
         }
     }
-    EXPECT_EQ(namesBySignature.size(), 7u);
-    EXPECT_EQ(namesBySignature["%%"], (Names{"Layout", "CreateControls", "_CreateControls0", "_CreateControls1"}));
-    EXPECT_EQ(namesBySignature["%o<ImageWell>%"], (Names{"ImageWell2", "ImageWell1", "ImageWell3", "ImageWell4"}));
-    EXPECT_EQ(namesBySignature["%o<Label>%"].size(), 48u);
-    EXPECT_EQ(namesBySignature["%b%o<ImageWell>s"], Names{"ImageWell2_KeyDown"});
-    EXPECT_EQ(namesBySignature["%b%o<Label>i4i4"].size(), 48u);
-    EXPECT_EQ(namesBySignature["%o<MenuItem>%"].size(), 10u);
-    EXPECT_EQ(namesBySignature["%o<QuitMenuItem>%"], Names{"FileQuit"});
+    EXPECT_EQ(invokersBySignature.size(), 7u);
     std::set<fw::ReflectionInvoker> distinct;
     for (const auto& [signature, invokers] : invokersBySignature) {
         EXPECT_EQ(invokers.size(), 1u) << signature;
@@ -133,45 +146,29 @@ TEST(Window1Registration, EveryOwnRecordIsPublicWithOneSignatureAndInvokerPerKin
     EXPECT_EQ(distinct.size(), 7u);
 }
 
-TEST(Window1Registration, UntitledIsAPublicInt32InTheFieldWindow1Adds)
+TEST(Window1Registration, ReflectionRefusesANilTargetOrArgumentListAndAWindowOfAnotherClass)
 {
-    const fw::ClassRecord& record = Window1::__Lookup();
-    const fw::PropertyRecord& untitled = record.properties.back();
-    EXPECT_EQ(untitled.name, "Untitled");
-    EXPECT_EQ(untitled.typeCode, "i4");
-    EXPECT_EQ(untitled.flags, 5u);
-    ASSERT_EQ(untitled.attributes.size(), 1u);
-    expectPublicScope(untitled.attributes[0]);
-    EXPECT_EQ(untitled.fieldOffset, fw::Window::__Lookup().instanceSize);
-    EXPECT_EQ(record.instanceSize, untitled.fieldOffset + 4);
+    // Through reflection any window can be handed in; the creation routines
+    // read Window1's own places of the class table, which a plain window
+    // lacks.
     fw::Ref<fw::Object> window = fw::RuntimeNewObject(Window1::__Lookup());
-    untitled.boxedSetter(window.get(), untitled, fw::box(std::int32_t{-7}).get());
-    EXPECT_EQ(fw::unbox<std::int32_t>(untitled.boxedGetter(window.get(), untitled).get()), -7);
-}
-
-TEST(Window1Registration, ReflectionInvokersRefuseANilTargetOrArgumentList)
-{
-    fw::Ref<fw::Object> window = fw::RuntimeNewObject(Window1::__Lookup());
-    const std::pair<std::string_view, fw::Object*> calls[] = {{"Layout", nullptr}, {"FileQuit", nullptr},
-        {"Label17_MouseDown", window.get()}, {"ImageWell2_KeyDown", window.get()}};
-    for (const auto& call : calls) {
-        const fw::MethodRecord* method = Window1::__Lookup().findMethod(call.first);
-        ASSERT_NE(method, nullptr) << call.first;
-        EXPECT_EQ(raisedBy([&] { method->invoker(method->function, call.second, nullptr); }), "NilObjectException")
-            << call.first;
-    }
-}
-
-TEST(Window1Registration, TheCreationRoutinesRefuseAWindowOfAnotherClass)
-{
-    // Through reflection any window can be handed in; the routines read
-    // Window1's own places of the class table, which a plain window lacks.
     fw::Ref<fw::Window> plain = fw::RuntimeNewObjectOf<fw::Window>(fw::Window::__Lookup());
-    for (std::string_view name : {"CreateControls", "_CreateControls0", "_CreateControls1"}) {
-        const fw::MethodRecord* method = Window1::__Lookup().findMethod(name);
-        ASSERT_NE(method, nullptr) << name;
-        EXPECT_EQ(raisedBy([&] { method->invoker(method->function, plain.get(), nullptr); }), "IllegalCastException")
-            << name;
+    struct Call {
+        std::string_view method;
+        fw::Object* target;
+        std::string_view raises;
+    };
+    const Call calls[] = {{"Layout", nullptr, "NilObjectException"}, {"FileQuit", nullptr, "NilObjectException"},
+        {"Label17_MouseDown", window.get(), "NilObjectException"},
+        {"ImageWell2_KeyDown", window.get(), "NilObjectException"},
+        {"CreateControls", plain.get(), "IllegalCastException"},
+        {"_CreateControls0", plain.get(), "IllegalCastException"},
+        {"_CreateControls1", plain.get(), "IllegalCastException"}};
+    for (const Call& call : calls) {
+        const fw::MethodRecord* method = Window1::__Lookup().findMethod(call.method);
+        ASSERT_NE(method, nullptr) << call.method;
+        EXPECT_EQ(raisedBy([&] { method->invoker(method->function, call.target, nullptr); }), call.raises)
+            << call.method;
     }
     EXPECT_TRUE(plain->controls().empty());
 }

@@ -1,72 +1,50 @@
-// The built bundle as a user meets it: started on a real X server, keys
-// clicked with the mouse, the screen and the sound output looked at, and
-// quit with Ctrl+Q.
+// The built bundle as a user meets it: moved elsewhere, started on a real X
+// server, keys clicked with the mouse, the screen and the sound output looked
+// at, and ended with Ctrl+Q or a termination signal. The shut-down probe is
+// preloaded into it, so that its log shows in what order the shut-down ran.
+#include "ProbeLog.h"
 #include "XServer.h"
 #include "XwdImage.h"
 
-#include "chart/LayoutTable.h"
-#include "media/NoteTable.h"
+#include "LayoutReference.h"
+#include "MediaReference.h"
+#include "tests/tools/AudioAnalysis.h"
 
-#include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
-
-using tolvane::chart::ControlLayout;
-using tolvane::chart::kControls;
+#include <csignal>
+#include <filesystem>
 
 namespace {
 
-const ControlLayout& control(std::string_view name)
+using tolvane::reference::ControlRow;
+
+const ControlRow& control(std::string_view name)
 {
-    auto found = std::find_if(kControls.begin(), kControls.end(), [&](const auto& c) { return c.name == name; });
-    if (found == kControls.end()) {
+    const auto& rows = tolvane::reference::kControls;
+    auto found = std::find_if(rows.begin(), rows.end(), [&](const auto& row) { return row.name == name; });
+    if (found == rows.end()) {
         ADD_FAILURE() << "no control " << name;
-        return kControls.front();
+        return rows.front();
     }
     return *found;
 }
 
-std::size_t noteIndexOfSound(std::string_view soundItem)
+QString pictureFileOf(std::string_view accessor)
 {
-    const auto& notes = tolvane::media::kNoteFiles;
-    auto found = std::find_if(notes.begin(), notes.end(), [&](const auto& n) { return n.soundItem == soundItem; });
-    return static_cast<std::size_t>(found - notes.begin());
-}
-
-QString pictureFileOf(std::string_view pictureAccessor)
-{
-    for (const auto& note : tolvane::media::kNoteFiles) {
-        if (note.pictureAccessor == pictureAccessor)
-            return QString::fromLatin1(note.pictureFile.data(), qsizetype(note.pictureFile.size()));
+    for (const auto& row : tolvane::reference::kPictureAccessorFiles) {
+        if (row.accessor == accessor)
+            return QString::fromLatin1(row.file.data(), qsizetype(row.file.size()));
     }
     return {};
-}
-
-bool copyTree(const QString& from, const QString& to)
-{
-    QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
-    QDir().mkpath(to);
-    while (it.hasNext()) {
-        QString source = it.next();
-        QString target = to + source.mid(from.size());
-        if (it.fileInfo().isDir()) {
-            QDir().mkpath(target);
-        } else if (!QFile::copy(source, target)) {
-            return false;
-        } else {
-            QFile::setPermissions(target, QFile::permissions(source));
-        }
-    }
-    return true;
 }
 
 double meanDifference(const QImage& a, const QImage& b)
@@ -83,63 +61,25 @@ double meanDifference(const QImage& a, const QImage& b)
     return total / (3.0 * a.width() * a.height());
 }
 
-// The alto saxophone sounds a major sixth below the written note; the chart's
-// lowest written note is B-flat 3 (MIDI 58).
-double soundingFrequency(std::size_t noteIndex)
+// The alto saxophone sounds a major sixth below the written note; the
+// keyboard's lowest written note is B-flat 3 (MIDI 58).
+double soundingFrequency(const ControlRow& key)
 {
-    const double midi = 58.0 + double(noteIndex) - 9.0;
+    const auto& keys = tolvane::reference::kKeyLabels;
+    const auto place = std::find_if(keys.begin(), keys.end(), [&](const auto& row) { return row.name == key.name; });
+    const double midi = 58.0 + double(place - keys.begin()) - 9.0;
     return 440.0 * std::pow(2.0, (midi - 69.0) / 12.0);
 }
 
-// Fundamental of the loudest stretch of 16-bit interleaved audio, by
-// normalised autocorrelation over the plausible range of the instrument.
-double fundamentalOf(const QByteArray& raw, int channels, int rate)
+// 16-bit stereo output as mono samples.
+std::vector<float> monoSamples(const QByteArray& raw)
 {
-    const auto* samples = reinterpret_cast<const std::int16_t*>(raw.constData());
-    const qsizetype frames = raw.size() / qsizetype(sizeof(std::int16_t) * channels);
-    std::vector<double> mono(static_cast<std::size_t>(frames));
-    for (qsizetype i = 0; i < frames; ++i) {
-        double sum = 0;
-        for (int c = 0; c < channels; ++c)
-            sum += samples[i * channels + c];
-        mono[static_cast<std::size_t>(i)] = sum / channels;
+    std::vector<float> mono(static_cast<std::size_t>(raw.size() / 4));
+    for (std::size_t i = 0; i < mono.size(); ++i) {
+        const char* frame = raw.constData() + 4 * i;
+        mono[i] = float(qFromLittleEndian<qint16>(frame) + qFromLittleEndian<qint16>(frame + 2)) / 65536.0f;
     }
-    const std::size_t window = std::size_t(rate) / 4;
-    if (mono.size() < 2 * window)
-        return 0;
-    std::size_t best = 0;
-    double bestEnergy = -1;
-    for (std::size_t start = 0; start + window < mono.size(); start += window / 4) {
-        double energy = 0;
-        for (std::size_t i = start; i < start + window; ++i)
-            energy += mono[i] * mono[i];
-        if (energy > bestEnergy) {
-            bestEnergy = energy;
-            best = start;
-        }
-    }
-    const std::size_t minLag = std::size_t(rate / 1000.0), maxLag = std::size_t(rate / 60.0);
-    std::vector<double> score(maxLag + 2, 0);
-    for (std::size_t lag = minLag; lag <= maxLag + 1; ++lag) {
-        double product = 0, energyA = 0, energyB = 0;
-        for (std::size_t i = best; i + lag < best + window; ++i) {
-            product += mono[i] * mono[i + lag];
-            energyA += mono[i] * mono[i];
-            energyB += mono[i + lag] * mono[i + lag];
-        }
-        score[lag] = product / std::sqrt(energyA * energyB + 1e-9);
-    }
-    // The first lag that comes close to the best is the period; later peaks
-    // are its multiples.
-    double top = *std::max_element(score.begin() + long(minLag), score.begin() + long(maxLag));
-    for (std::size_t lag = minLag + 1; lag < maxLag; ++lag) {
-        if (score[lag] > 0.9 * top && score[lag] >= score[lag - 1] && score[lag] >= score[lag + 1]) {
-            double a = score[lag - 1], b = score[lag], c = score[lag + 1];
-            double offset = 0.5 * (a - c) / (a - 2 * b + c);
-            return rate / (double(lag) + offset);
-        }
-    }
-    return 0;
+    return mono;
 }
 
 class EndToEnd : public testing::Test {
@@ -153,8 +93,9 @@ protected:
         ASSERT_TRUE(m_work.isValid());
         // The bundle is moved before it runs: it must find its framework and
         // media relative to itself.
-        const QString bundle = m_work.path() + "/Moved/Tolvane.app";
-        ASSERT_TRUE(copyTree(qEnvironmentVariable("TOLVANE_BUNDLE"), bundle));
+        const QString bundle = m_work.path() + "/Tolvane.app";
+        std::filesystem::copy(qEnvironmentVariable("TOLVANE_BUNDLE").toStdString(), bundle.toStdString(),
+            std::filesystem::copy_options::recursive | std::filesystem::copy_options::copy_symlinks);
         QString why;
         m_server = XServer::start(why);
         if (!m_server)
@@ -165,6 +106,7 @@ protected:
         environment.insert("QT_QPA_PLATFORM", "xcb");
         environment.insert("SDL_AUDIODRIVER", "disk");
         environment.insert("SDL_DISKAUDIOFILE", audioPath());
+        preloadShutdownProbe(environment, probeLogPath());
         m_app.setProcessEnvironment(environment);
         m_app.setProcessChannelMode(QProcess::ForwardedOutputChannel);
         m_app.start(bundle + "/Contents/MacOS/Tolvane", {});
@@ -183,11 +125,12 @@ protected:
             if (line.startsWith("WIDTH=")) width = line.mid(6).toInt();
             if (line.startsWith("HEIGHT=")) height = line.mid(7).toInt();
         }
-        ASSERT_EQ(width, tolvane::chart::kWindowWidth);
-        ASSERT_GE(height, tolvane::chart::kWindowHeight);
+        const auto& expected = tolvane::reference::kWindow;
+        ASSERT_EQ(width, expected.width);
+        ASSERT_GE(height, expected.height);
         // The menu bar sits above the content; the content is the window's
         // fixed 1013 by 917 at the bottom.
-        m_content = QPoint(x, y + height - tolvane::chart::kWindowHeight);
+        m_content = QPoint(x, y + height - expected.height);
     }
 
     void TearDown() override
@@ -199,12 +142,25 @@ protected:
     }
 
     QString audioPath() const { return m_work.path() + "/audio.raw"; }
+    QString probeLogPath() const { return m_work.path() + "/probe.log"; }
 
-    void click(const ControlLayout& label)
+    void click(const ControlRow& label)
     {
-        const QPoint at = m_content + QPoint(label.rect.left + label.rect.width / 2, label.rect.top + label.rect.height / 2);
+        const QPoint at = m_content + QPoint(label.left + label.width / 2, label.top + label.height / 2);
         ASSERT_TRUE(m_server->run("xdotool", {"mousemove", "--sync", QString::number(at.x()), QString::number(at.y()),
                                                  "click", "1"}));
+    }
+
+    // Waits until the probe has noted that line.
+    bool probeNotes(const std::string& wanted)
+    {
+        for (int attempt = 0; attempt < 400; ++attempt) {
+            const std::vector<std::string> lines = probeLines(probeLogPath());
+            if (std::find(lines.begin(), lines.end(), wanted) != lines.end())
+                return true;
+            QThread::msleep(50);
+        }
+        return false;
     }
 
     QImage centreArea()
@@ -212,7 +168,7 @@ protected:
         auto dump = m_server->run("xwd", {"-root", "-silent"});
         EXPECT_TRUE(dump);
         QImage screen = dump ? imageFromXwd(*dump) : QImage();
-        const auto& well = control("ImageWell1").rect;
+        const ControlRow& well = control("ImageWell1");
         return screen.copy(m_content.x() + well.left, m_content.y() + well.top, well.width, well.height);
     }
 
@@ -222,14 +178,20 @@ protected:
         return image.convertToFormat(QImage::Format_RGB32);
     }
 
+    // Expects the program to end by itself within the time, as a quit does.
+    void expectQuitWithin(int milliseconds)
+    {
+        ASSERT_TRUE(m_app.waitForFinished(milliseconds)) << "the program did not end";
+        EXPECT_EQ(m_app.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(m_app.exitCode(), 0);
+    }
+
     void quitWithControlQ()
     {
         // Real key strokes (XTEST) to the focused window, as a keyboard gives them.
         ASSERT_TRUE(m_server->run("xdotool", {"windowfocus", "--sync", m_window}));
         ASSERT_TRUE(m_server->run("xdotool", {"key", "--clearmodifiers", "ctrl+q"}));
-        ASSERT_TRUE(m_app.waitForFinished(15000)) << "Ctrl+Q did not end the program";
-        EXPECT_EQ(m_app.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(m_app.exitCode(), 0);
+        expectQuitWithin(15000);
     }
 
     QTemporaryDir m_work;
@@ -245,16 +207,16 @@ TEST_F(EndToEnd, ClickedKeysShowTheirNotesInTheCentre)
     EXPECT_LT(meanDifference(centreArea(), intro), 2.0) << "the opening picture is not shown";
 
     for (std::string_view name : {"Label3", "Label17", "Label42", "Label36", "Label49"}) {
-        const ControlLayout& label = control(name);
+        const ControlRow& label = control(name);
         click(label);
-        const QImage expected = resource(pictureFileOf(label.pictureAccessor));
+        const QImage expected = resource(pictureFileOf(label.picture));
         ASSERT_FALSE(expected.isNull());
         double difference = 255;
         for (int attempt = 0; attempt < 50 && difference >= 2.0; ++attempt) {
             QThread::msleep(100);
             difference = meanDifference(centreArea(), expected);
         }
-        EXPECT_LT(difference, 2.0) << name << " did not show " << label.pictureAccessor;
+        EXPECT_LT(difference, 2.0) << name << " did not show " << label.picture;
         EXPECT_GT(meanDifference(centreArea(), intro), 20.0);
     }
     quitWithControlQ();
@@ -262,17 +224,36 @@ TEST_F(EndToEnd, ClickedKeysShowTheirNotesInTheCentre)
 
 TEST_F(EndToEnd, AClickedKeySoundsItsNote)
 {
-    const ControlLayout& label = control("Label28"); // Middle A
+    const ControlRow& label = control("Label28"); // Middle A
     click(label);
     QThread::msleep(1800);
     quitWithControlQ();
 
     QFile audio(audioPath());
     ASSERT_TRUE(audio.open(QIODevice::ReadOnly));
-    const QByteArray raw = audio.readAll();
-    const double expected = soundingFrequency(noteIndexOfSound(label.soundItem));
-    const double measured = fundamentalOf(raw, 2, 44100);
+    const double expected = soundingFrequency(label);
+    const double measured = tolvane::mediagen::testing::fundamentalOf(monoSamples(audio.readAll()), 44100);
     EXPECT_NEAR(measured, expected, expected * 0.02) << "the output does not hold the note's pitch";
 }
+
+class TerminationSignal : public EndToEnd, public testing::WithParamInterface<int> { };
+
+TEST_P(TerminationSignal, AfterANoteEndsTheProgramThroughTheShutDownWithAQuitsStatus)
+{
+    click(control("Label28"));
+    // The note opens the audio output, and with it the audio library starts.
+    ASSERT_TRUE(probeNotes("open-audio")) << "the key's note did not open the audio output";
+
+    ASSERT_EQ(::kill(static_cast<pid_t>(m_app.processId()), GetParam()), 0);
+    expectQuitWithin(2000);
+    // The note's recording, then the framework's statics with the audio
+    // output among them, then the runtime's end: the shut-down of a quit.
+    const std::vector<std::string> expected{
+        "open-audio", "free-recording", "framework-statics", "close-audio", "runtime-exit 0"};
+    EXPECT_EQ(probeLines(probeLogPath()), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachOne, TerminationSignal, testing::Values(SIGTERM, SIGINT, SIGHUP),
+    [](const testing::TestParamInfo<int>& info) { return std::string(sigabbrev_np(info.param)); });
 
 } // namespace

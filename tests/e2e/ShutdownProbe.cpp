@@ -7,6 +7,8 @@
 //   close-audio         the audio output closed (one of those statics)
 //   runtime-exit N      the runtime ended, with the status N it returned
 // It changes nothing: every call goes on to the definition it stands before.
+#include "NextDefinition.h"
+
 #include <SDL2/SDL_mixer.h>
 
 #include <dlfcn.h>
@@ -38,26 +40,6 @@ void note(const std::string& line)
     ::close(file);
 }
 
-[[noreturn]] void missing(const char* what)
-{
-    std::fprintf(stderr, "shutdown probe: the real %s cannot be found: %s\n", what, dlerror());
-    std::abort();
-}
-
-// The framework's definition of a function this library also defines: the
-// next one after this library in the program's search order.
-template<typename Function>
-Function* nextDefinition(Function* ours, const char* what)
-{
-    Dl_info self{};
-    if (!dladdr(reinterpret_cast<void*>(ours), &self) || !self.dli_sname)
-        missing(what);
-    void* found = dlsym(RTLD_NEXT, self.dli_sname);
-    if (!found)
-        missing(what);
-    return reinterpret_cast<Function*>(found);
-}
-
 // The audio library is loaded privately by the framework's audio back end,
 // out of the program's global search order: it is asked for by name.
 template<typename Function>
@@ -65,8 +47,10 @@ Function* mixerDefinition(const char* name)
 {
     void* mixer = dlopen("libSDL2_mixer-2.0.so.0", RTLD_LAZY | RTLD_NOLOAD);
     void* found = mixer ? dlsym(mixer, name) : nullptr;
-    if (!found)
-        missing(name);
+    if (!found) {
+        std::fprintf(stderr, "shutdown probe: %s cannot be found: %s\n", name, dlerror());
+        std::abort();
+    }
     return reinterpret_cast<Function*>(found);
 }
 
@@ -74,7 +58,7 @@ Function* mixerDefinition(const char* name)
 
 std::int32_t fw::RuntimeExit()
 {
-    static auto* const next = nextDefinition(&fw::RuntimeExit, "RuntimeExit");
+    static auto* const next = nextDefinition(&fw::RuntimeExit);
     const std::int32_t status = next();
     note("runtime-exit " + std::to_string(status));
     return status;
@@ -82,7 +66,7 @@ std::int32_t fw::RuntimeExit()
 
 void fw::RuntimeFinalizeFrameworkStatics()
 {
-    static auto* const next = nextDefinition(&fw::RuntimeFinalizeFrameworkStatics, "RuntimeFinalizeFrameworkStatics");
+    static auto* const next = nextDefinition(&fw::RuntimeFinalizeFrameworkStatics);
     note("framework-statics");
     next();
 }

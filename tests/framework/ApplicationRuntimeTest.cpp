@@ -1,6 +1,8 @@
 // The runtime's life: initialisation with its start-up routine, the event
 // loop and quitting, event delivery with its exception handling, the
 // unhandled-exception report and the application object's events.
+#include "LoopGuard.h"
+
 #include "framework/Application.h"
 
 #include <QApplication>
@@ -19,26 +21,6 @@ void whenTheLoopRuns(std::function<void()> routine)
 {
     QTimer::singleShot(0, qApp, std::move(routine));
 }
-
-// Ends the loop after a while, so that a loop that should have ended does
-// not hang the test; reports whether it had to.
-class LoopGuard {
-public:
-    LoopGuard()
-    {
-        m_timer.setSingleShot(true);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            m_fired = true;
-            QCoreApplication::exit(1);
-        });
-        m_timer.start(10000);
-    }
-    bool fired() const { return m_fired; }
-
-private:
-    QTimer m_timer;
-    bool m_fired = false;
-};
 
 // A program's application class, registered at run time as a program
 // registers its own, with the event implementations the test gives it.
@@ -83,32 +65,16 @@ void raisingStartup()
     RaiseNilObjectException();
 }
 
-TEST(RuntimeLifecycle, AStartUpThatRaisesComesBackOutOnce)
+TEST(RuntimeLifecycle, AStartUpThatRaisesComesBackOutOnceAndAQuitBeforeTheLoopEndsItAtOnce)
 {
     RuntimeInit();
     EXPECT_THROW(_RunFrameworkInitialization(eraseOperation(&raisingStartup)), RaisedException);
     EXPECT_NO_THROW(_RunFrameworkInitialization(eraseOperation(&raisingStartup)));
-}
 
-TEST(RuntimeLifecycle, TheLoopRunsUntilQuit)
-{
-    RuntimeInit();
-    LoopGuard guard;
-    bool ran = false;
-    whenTheLoopRuns([&] {
-        ran = true;
-        RuntimeQuit();
-    });
-    _RuntimeRun();
-    EXPECT_TRUE(ran);
-    EXPECT_FALSE(guard.fired());
-    EXPECT_EQ(RuntimeExit(), 0);
-
-    // A quit asked for before the loop runs ends the next loop at once. The
-    // routine queued for it never runs; it goes with this test's scope, so
-    // that no later loop of this process runs it.
+    // The routine queued for the loop never runs; it goes with this test's
+    // scope, so that no later loop of this process runs it.
     RuntimeQuit();
-    ran = false;
+    bool ran = false;
     QObject scope;
     QTimer::singleShot(0, &scope, [&] { ran = true; });
     _RuntimeRun();
@@ -169,7 +135,7 @@ void countCall(void* counter)
     ++*static_cast<int*>(counter);
 }
 
-TEST(EventDelivery, ARuntimeExceptionIsReportedAndTheLoopGoesOn)
+TEST(EventDelivery, ARuntimeExceptionIsReportedAndTheLoopGoesOnAnyOtherEndsIt)
 {
     LoopGuard guard;
     int calls = 0;
@@ -178,29 +144,17 @@ TEST(EventDelivery, ARuntimeExceptionIsReportedAndTheLoopGoesOn)
         // Queued behind the failure: it runs only if the loop goes on.
         QTimer::singleShot(0, [&] {
             RuntimeDeliverEvent(&countCall, &calls);
-            RuntimeQuit();
+            RuntimeDeliverEvent(&throwLogicError, nullptr);
+            // Queued behind the second failure: the loop must end before it runs.
+            QTimer::singleShot(0, [&] { ++calls; });
         });
     });
     testing::internal::CaptureStderr();
-    EXPECT_NO_THROW(_RuntimeRun());
+    EXPECT_THROW(_RuntimeRun(), std::logic_error);
     std::string report = testing::internal::GetCapturedStderr();
     EXPECT_NE(report.find("NilObjectException"), std::string::npos) << report;
     EXPECT_EQ(calls, 1);
     EXPECT_FALSE(guard.fired());
-}
-
-TEST(EventDelivery, AnyOtherExceptionEndsTheLoopAndComesOutOfIt)
-{
-    LoopGuard guard;
-    int callsAfter = 0;
-    whenTheLoopRuns([&] {
-        RuntimeDeliverEvent(&throwLogicError, nullptr);
-        // Queued behind the failure: the loop must end before it runs.
-        QTimer::singleShot(0, [&] { ++callsAfter; });
-    });
-    EXPECT_THROW(_RuntimeRun(), std::logic_error);
-    EXPECT_FALSE(guard.fired());
-    EXPECT_EQ(callsAfter, 0);
 
     // The exception is raised once: the next loop runs normally.
     whenTheLoopRuns([] { RuntimeQuit(); });

@@ -2,17 +2,18 @@
 // Resources folder, on real folders.
 #include "framework/FolderItem.h"
 
-#include <QCoreApplication>
+#include "RaisedBy.h"
+
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
 
 namespace {
 
 namespace fs = std::filesystem;
+using tolvane::testing::raisedBy;
 
 class FolderItemTest : public ::testing::Test {
 protected:
@@ -30,16 +31,6 @@ protected:
     fs::path macOS() const { return root() / "Tolvane.app/Contents/MacOS"; }
     fs::path executable() const { return macOS() / "Tolvane"; }
     fs::path resources() const { return root() / "Tolvane.app/Contents/Resources"; }
-
-    static bool raisesNilObjectException(const std::function<void()>& call)
-    {
-        try {
-            call();
-        } catch (const fw::RaisedException& raised) {
-            return raised.exception()->isKindOf(fw::NilObjectException::__Lookup());
-        }
-        return false;
-    }
 
 private:
     QTemporaryDir m_root;
@@ -76,23 +67,6 @@ TEST_F(FolderItemTest, PathsAreAbsoluteAndNormalAndParentsEndAtTheRoot)
     EXPECT_EQ(item->path(), "/");
 }
 
-TEST_F(FolderItemTest, CallsThroughNilRaise)
-{
-    EXPECT_TRUE(raisesNilObjectException([] { fw::FolderItem::Child(nullptr, "x"); }));
-    EXPECT_TRUE(raisesNilObjectException([] { fw::FolderItem::Parent(nullptr); }));
-    EXPECT_TRUE(raisesNilObjectException([] { fw::FolderItem::OpenAsPicture(nullptr); }));
-    EXPECT_TRUE(raisesNilObjectException([] { fw::FolderItem::OpenAsSound(nullptr); }));
-}
-
-TEST_F(FolderItemTest, ExecutableItemComesFromTheOperatingSystem)
-{
-    fw::RuntimeOverrideExecutablePath({});
-    fw::Ref<fw::FolderItem> executable = fw::RuntimeExecutableItem();
-    ASSERT_TRUE(executable);
-    EXPECT_TRUE(fs::equivalent(executable->path(), QCoreApplication::applicationFilePath().toStdString()));
-    EXPECT_EQ(fs::path(executable->path()).filename(), "framework_tests");
-}
-
 TEST_F(FolderItemTest, ResourcesFolderIsFoundBesideTheExecutableAtEveryCall)
 {
     fw::Ref<fw::FolderItem> found = fw::_GetApplicationBundleResources();
@@ -106,14 +80,18 @@ TEST_F(FolderItemTest, ResourcesFolderIsFoundBesideTheExecutableAtEveryCall)
     EXPECT_TRUE(fw::_GetApplicationBundleResources());
 }
 
-TEST_F(FolderItemTest, NilOnTheRoadToResourcesRaises)
+TEST_F(FolderItemTest, CallsThroughNilAndNilOnTheRoadToResourcesRaise)
 {
+    EXPECT_EQ(raisedBy([] { fw::FolderItem::Child(nullptr, "x"); }), "NilObjectException");
+    EXPECT_EQ(raisedBy([] { fw::FolderItem::Parent(nullptr); }), "NilObjectException");
+    EXPECT_EQ(raisedBy([] { fw::FolderItem::OpenAsPicture(nullptr); }), "NilObjectException");
+    EXPECT_EQ(raisedBy([] { fw::FolderItem::OpenAsSound(nullptr); }), "NilObjectException");
     fw::RuntimeOverrideExecutablePath("not/absolute"); // no executable item
-    EXPECT_TRUE(raisesNilObjectException([] { fw::_GetApplicationBundleResources(); }));
+    EXPECT_EQ(raisedBy([] { fw::_GetApplicationBundleResources(); }), "NilObjectException");
     fw::RuntimeOverrideExecutablePath("/"); // no parent
-    EXPECT_TRUE(raisesNilObjectException([] { fw::_GetApplicationBundleResources(); }));
+    EXPECT_EQ(raisedBy([] { fw::_GetApplicationBundleResources(); }), "NilObjectException");
     fw::RuntimeOverrideExecutablePath("/Tolvane"); // a parent, but none above it
-    EXPECT_TRUE(raisesNilObjectException([] { fw::_GetApplicationBundleResources(); }));
+    EXPECT_EQ(raisedBy([] { fw::_GetApplicationBundleResources(); }), "NilObjectException");
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "framework/MenuItem.h"
 
 #include "../../framework/src/KeyboardShortcut_p.h"
+#include "RaisedBy.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include <gtest/gtest.h>
 
 using namespace fw;
+using tolvane::testing::raisedBy;
 
 namespace {
 
@@ -39,16 +41,6 @@ std::vector<std::string> namesOf(const MenuItem& item)
     for (const Ref<MenuItem>& child : item.children())
         names.push_back(child->name().toStdString());
     return names;
-}
-
-void expectNilObjectException(const std::function<void()>& action)
-{
-    try {
-        action();
-        ADD_FAILURE() << "no exception";
-    } catch (const RaisedException& raised) {
-        EXPECT_EQ(raised.exception()->classRecord().name, "NilObjectException");
-    }
 }
 
 TEST(MenuItemTree, AppendsInOrderAndFindsByNameAtAnyDepth)
@@ -106,7 +98,7 @@ TEST(MenuItemTree, InsertRemoveSwapAndMove)
     EXPECT_EQ(y->index(), -1);
 }
 
-TEST(MenuItemTree, RefusesCyclesAndNil)
+TEST(MenuItemTree, RefusesCyclesAndNilAndGoesWithItsRoot)
 {
     Ref<MenuItem> outer = newItem("Outer");
     Ref<MenuItem> inner = newItem("Inner");
@@ -115,24 +107,19 @@ TEST(MenuItemTree, RefusesCyclesAndNil)
     EXPECT_THROW(MenuItem::Append(outer.get(), outer.get()), RaisedException);
     EXPECT_EQ(namesOf(*outer), (std::vector<std::string>{"Inner"}));
 
-    expectNilObjectException([&] { MenuItem::Append(outer.get(), nullptr); });
-    expectNilObjectException([&] { MenuItem::_Swap(outer.get(), "Inner", nullptr); });
-    expectNilObjectException([] { MenuItem::Child(nullptr, "x"); });
-    expectNilObjectException([] { MenuItem::Name_Set(nullptr, 0, "x"); });
+    EXPECT_EQ(raisedBy([&] { MenuItem::Append(outer.get(), nullptr); }), "NilObjectException");
+    EXPECT_EQ(raisedBy([&] { MenuItem::_Swap(outer.get(), "Inner", nullptr); }), "NilObjectException");
+    EXPECT_EQ(raisedBy([] { MenuItem::Child(nullptr, "x"); }), "NilObjectException");
+    EXPECT_EQ(raisedBy([] { MenuItem::Name_Set(nullptr, 0, "x"); }), "NilObjectException");
     EXPECT_EQ(namesOf(*outer), (std::vector<std::string>{"Inner"})) << "a failed swap keeps the item";
-}
 
-TEST(MenuItemTree, ReleasingTheRootReleasesTheTree)
-{
-    Ref<MenuItem> root = newItem("Root");
-    Ref<MenuItem> child = newItem("Child");
-    MenuItem::Append(root.get(), child.get());
-    Ref<WeakReference> weakRoot = root->weakReference();
-    EXPECT_EQ(child->refCount(), 2u);
-    root = nullptr;
-    EXPECT_EQ(weakRoot->target(), nullptr);
-    EXPECT_EQ(child->refCount(), 1u);
-    EXPECT_EQ(child->parent(), nullptr);
+    // Releasing the root releases the tree.
+    Ref<WeakReference> weakOuter = outer->weakReference();
+    EXPECT_EQ(inner->refCount(), 2u);
+    outer = nullptr;
+    EXPECT_EQ(weakOuter->target(), nullptr);
+    EXPECT_EQ(inner->refCount(), 1u);
+    EXPECT_EQ(inner->parent(), nullptr);
 }
 
 TEST(MenuItemTree, CloneCopiesTheSubtreeAndTheClass)
@@ -154,12 +141,7 @@ TEST(MenuItemClasses, SubclassesKeepTheItemsTable)
 {
     const ClassRecord& item = MenuItem::__Lookup();
     const ClassRecord& bar = MenuBar::__Lookup();
-    EXPECT_EQ(item.methods.size(), MenuItemSlot::MethodRecordCount);
-    EXPECT_EQ(item.events.size(), MenuItemSlot::EventRecordCount);
-    EXPECT_EQ(item.properties.size(), MenuItemSlot::PropertyRecordCount);
-    EXPECT_EQ(bar.methods.size(), MenuBarSlot::MethodRecordCount);
-    EXPECT_EQ(bar.properties.size(), MenuBarSlot::PropertyRecordCount);
-    ASSERT_EQ(bar.vtable.size(), MenuBarSlot::OperationCount);
+    ASSERT_GE(bar.vtable.size(), MenuItemSlot::OperationCount);
     // Each operation's record comes first, in slot order; a subclass keeps
     // the base's operations where they were.
     for (std::size_t slot = 0; slot < MenuItemSlot::OperationCount; ++slot) {
@@ -226,7 +208,7 @@ protected:
     Ref<MenuItem> quit;
 };
 
-TEST_F(NativeMenus, MenuBarsShowTheSharedActions)
+TEST_F(NativeMenus, MenuBarsShowTheSharedActionsWhileTheirWindowsLive)
 {
     QWidget first, second;
     QMenuBar* firstBar = bar->createNativeMenuBar(&first);
@@ -255,16 +237,14 @@ TEST_F(NativeMenus, MenuBarsShowTheSharedActions)
 
     MenuItem::RemoveItem(bar.get(), edit.get());
     EXPECT_EQ(firstBar->actions().size(), 1);
-}
 
-TEST_F(NativeMenus, ABarOutlivedByTheMenusIsForgotten)
-{
-    auto window = std::make_unique<QWidget>();
-    bar->createNativeMenuBar(window.get());
-    window.reset();
-    // Changing the tree afterwards must not touch the deleted bar.
+    // A bar whose window has gone is forgotten: changing the tree afterwards
+    // must not touch it.
+    auto gone = std::make_unique<QWidget>();
+    bar->createNativeMenuBar(gone.get());
+    gone.reset();
     MenuItem::Append(bar.get(), newItem("Late").get());
-    EXPECT_EQ(bar->children().size(), 2u);
+    EXPECT_EQ(secondBar->actions().size(), 2);
 }
 
 // An item class of a program that handles its own Action event.
@@ -305,24 +285,22 @@ TEST(MenuItemChoice, RunsTheActionEventAndReportsWhatItRaises)
 }
 
 std::vector<std::string> handled;
-bool handleAsFirst(Application*)
-{
-    handled.push_back("first");
-    return true;
-}
-bool handleAsSecond(Application*)
-{
-    handled.push_back("second");
-    return true;
-}
 
 TEST(MenuItemChoice, PlainItemsGoToTheApplicationsMenuHandlerForTheirName)
 {
     Ref<Application> application = RuntimeNewObjectOf<Application>(Application::__Lookup());
     _RuntimeRegisterAppObject(application.get());
-    Application::_AddMenuHandler(application.get(), "HelpAbout", eraseOperation(&handleAsFirst));
+    auto first = +[](Application*) {
+        handled.push_back("first");
+        return true;
+    };
+    auto second = +[](Application*) {
+        handled.push_back("second");
+        return true;
+    };
+    Application::_AddMenuHandler(application.get(), "HelpAbout", eraseOperation(first));
     // A second handler for the same name, in any case, replaces the first.
-    Application::_AddMenuHandler(application.get(), "helpabout", eraseOperation(&handleAsSecond));
+    Application::_AddMenuHandler(application.get(), "helpabout", eraseOperation(second));
     newItem("HelpAbout")->choose();
     newItem("HelpOther")->choose();
     EXPECT_EQ(handled, std::vector<std::string>{"second"});
@@ -367,7 +345,7 @@ protected:
     QLineEdit editor;
 };
 
-TEST_F(StandardEditItems, FollowTheFocusedWidget)
+TEST_F(StandardEditItems, FollowAndActOnTheFocusedWidget)
 {
     EXPECT_FALSE(item("EditCopy").enabled()) << "nothing has the focus";
     focusEditor();
@@ -375,22 +353,18 @@ TEST_F(StandardEditItems, FollowTheFocusedWidget)
     EXPECT_TRUE(item("EditCopy").action()->isEnabled());
     EXPECT_TRUE(item("EditPaste").enabled());
 
-    editor.setReadOnly(true);
-    edit->refreshAutomaticEnabling();
-    EXPECT_TRUE(item("EditCopy").enabled());
-    EXPECT_FALSE(item("EditCut").enabled()) << "a read-only editor cannot cut";
-    EXPECT_FALSE(item("EditClear").enabled());
-}
-
-TEST_F(StandardEditItems, ActOnTheFocusedEditor)
-{
-    focusEditor();
     item("EditSelectAll").choose();
     EXPECT_EQ(editor.selectedText(), "saxophone");
     item("EditClear").choose();
     EXPECT_EQ(editor.text(), "");
     item("EditUndo").choose();
     EXPECT_EQ(editor.text(), "saxophone");
+
+    editor.setReadOnly(true);
+    edit->refreshAutomaticEnabling();
+    EXPECT_TRUE(item("EditCopy").enabled());
+    EXPECT_FALSE(item("EditCut").enabled()) << "a read-only editor cannot cut";
+    EXPECT_FALSE(item("EditClear").enabled());
 }
 
 } // namespace

@@ -53,7 +53,7 @@ ClassRecord& windowWithField()
 
 } // namespace
 
-TEST(PropertyList, ReadsEveryValueTypeByteForByte)
+TEST(PropertyList, ReadsEveryValueTypeByteForByteAndAnEmptyListSetsNothing)
 {
     Ref<Label> label = newLabel();
     const std::string text("\x80\xFF\x00z", 4);
@@ -71,6 +71,10 @@ TEST(PropertyList, ReadsEveryValueTypeByteForByte)
     EXPECT_TRUE(label->helpTag.view().empty());
     EXPECT_FALSE(label->helpTag.isNil());
     EXPECT_EQ(label->left, 191) << "the entry after an empty String was lost";
+
+    _SetProperties(label.get(), String(""));
+    _SetProperties(label.get(), String());
+    EXPECT_EQ(label->left, 191) << "an empty list set something";
 }
 
 TEST(PropertyList, FindsKeysAmongTheClassAndItsBasesWithoutRegardToLetterCase)
@@ -105,16 +109,7 @@ TEST(PropertyList, ReadsWholeListsLongerThan255BytesToTheirEnd)
     EXPECT_FALSE(propertyValue<bool>(window.get(), "MinimizeButton"));
 }
 
-TEST(PropertyList, EmptyListSetsNothingAndNilObjectRaises)
-{
-    Ref<Label> label = newLabel();
-    _SetProperties(label.get(), String(""));
-    _SetProperties(label.get(), String());
-    EXPECT_EQ(label->left, 0);
-    EXPECT_EQ(raisedBy([] { _SetProperties(nullptr, String(encodeList({{"Left", 1}}))); }), "NilObjectException");
-}
-
-TEST(PropertyList, MalformedListsRaiseNamingKeyAndOffsetAndKeepWhatWasSet)
+TEST(PropertyList, MalformedListsAndUnsettablePropertiesRaiseNamingKeyAndOffsetAndKeepWhatWasSet)
 {
     struct Malformed {
         const char* what;
@@ -146,11 +141,10 @@ TEST(PropertyList, MalformedListsRaiseNamingKeyAndOffsetAndKeepWhatWasSet)
         EXPECT_EQ(label->top, 42) << "an entry before the fault was undone";
         EXPECT_EQ(label->left, 0) << "an entry after the fault was read";
     }
-}
 
-TEST(PropertyList, PropertiesThatAListCannotSetRaise)
-{
+    // Properties that a list cannot set, and a nil object.
     Ref<Window> window = RuntimeNewObjectOf<Window>(Window::__Lookup());
     EXPECT_NE(faultOf(window.get(), encodeList({{"ControlCount", 3}})).find("read-only"), std::string::npos);
     EXPECT_NE(faultOf(window.get(), encodeList({{"MenuBar", 0}})).find("o<MenuBar>"), std::string::npos);
+    EXPECT_EQ(raisedBy([] { _SetProperties(nullptr, String(encodeList({{"Left", 1}}))); }), "NilObjectException");
 }

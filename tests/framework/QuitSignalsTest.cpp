@@ -3,9 +3,10 @@
 // afterwards. Each signal here is raised in this process only once its
 // handling has been seen to be installed, so that a fault fails the test
 // rather than ends the test program.
+#include "LoopGuard.h"
+
 #include "framework/Application.h"
 
-#include <QCoreApplication>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -30,16 +31,9 @@ bool handledByDefault(int signal)
 // Runs the loop; false when it had to be ended after 10 s.
 bool loopEndsByItself()
 {
-    QTimer guard;
-    guard.setSingleShot(true);
-    bool fired = false;
-    QObject::connect(&guard, &QTimer::timeout, [&] {
-        fired = true;
-        QCoreApplication::exit(1);
-    });
-    guard.start(10000);
+    LoopGuard guard;
     _RuntimeRun();
-    return !fired;
+    return !guard.fired();
 }
 
 TEST(QuitSignals, EachQuitsTheLoopAlsoWhenItCameBeforeTheLoopRan)

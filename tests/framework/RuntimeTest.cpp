@@ -6,13 +6,14 @@
 #include "framework/Property.h"
 
 #include "../../framework/src/NativeClass_p.h"
+#include "RaisedBy.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
 using namespace fw;
+using tolvane::testing::raisedBy;
 
 namespace {
 
@@ -111,7 +112,7 @@ TEST(Ref, CountsReferencesAndReleasesTheLast)
     EXPECT_EQ(weak->target(), nullptr);
 }
 
-TEST(ClassRecord, LookupIsBuiltOnceAndInheritsInOrder)
+TEST(ClassRecord, LookupIsBuiltOnceInheritsInOrderAndRefusesWhatCannotBeMade)
 {
     EXPECT_EQ(&Animal::__Lookup(), &Animal::__Lookup());
     ClassRecord& dog = dogClass();
@@ -122,19 +123,21 @@ TEST(ClassRecord, LookupIsBuiltOnceAndInheritsInOrder)
     Ref<Animal> animal = RuntimeNewObjectOf<Animal>(dog);
     EXPECT_EQ(call(animal.get(), AnimalSlot::Legs), 3);
     EXPECT_EQ(operationAt(dog, Slot<std::int32_t(Animal*)>{1})(animal.get()), 4);
+
+    // Calls and creation that cannot be made raise instead of crashing.
+    Animal* nobody = nullptr;
+    EXPECT_EQ(raisedBy([&] { call(nobody, AnimalSlot::Legs); }), "NilObjectException");
+    Ref<Animal> plain = RuntimeNewObjectOf<Animal>(Animal::__Lookup());
+    EXPECT_EQ(raisedBy([&] { call(plain.get(), Slot<std::int32_t(Animal*)>{1}); }), "RuntimeException");
+    EXPECT_EQ(raisedBy([] { RuntimeNewObject(ObjectClass()); }), "RuntimeException");
 }
 
-TEST(ClassRecord, FindsPropertiesIgnoringCaseThroughTheChain)
+TEST(Int32Property, IsFoundIgnoringCaseAndReadsAndWritesTheAppendedField)
 {
     ClassRecord& dog = dogClass();
     EXPECT_EQ(dog.findProperty("tail"), dog.findProperty("Tail"));
     EXPECT_NE(dog.findProperty("TAIL"), nullptr);
     EXPECT_EQ(dog.findProperty("Whiskers"), nullptr);
-}
-
-TEST(Int32Property, ReadsAndWritesTheAppendedField)
-{
-    ClassRecord& dog = dogClass();
     Ref<Object> object = RuntimeNewObject(dog);
     const PropertyRecord& tail = *dog.findProperty("Tail");
     EXPECT_EQ(Int32::Get(object.get(), tail), 0);
@@ -200,29 +203,10 @@ TEST(Delegate, FlagOneHoldsItsTargetWeakly)
 }
 
 namespace {
-std::string raisedClass(const std::function<void()>& routine)
-{
-    try {
-        routine();
-    } catch (const RaisedException& raised) {
-        return raised.exception()->classRecord().name.toStdString();
-    }
-    return "nothing";
-}
-
 Object* seenByFinaliser = reinterpret_cast<Object*>(1);
 Ref<WeakReference> finalisedWeakly;
 void recordWeakTarget(Object*) { seenByFinaliser = finalisedWeakly->target(); }
 } // namespace
-
-TEST(ClassRecord, CallsAndCreationThatCannotBeMadeRaiseInsteadOfCrashing)
-{
-    Animal* nobody = nullptr;
-    EXPECT_EQ(raisedClass([&] { call(nobody, AnimalSlot::Legs); }), "NilObjectException");
-    Ref<Animal> animal = RuntimeNewObjectOf<Animal>(Animal::__Lookup());
-    EXPECT_EQ(raisedClass([&] { call(animal.get(), Slot<std::int32_t(Animal*)>{1}); }), "RuntimeException");
-    EXPECT_EQ(raisedClass([&] { RuntimeNewObject(ObjectClass()); }), "RuntimeException");
-}
 
 TEST(Object, FinalisersSeeWeakReferencesAlreadyEmpty)
 {

@@ -38,9 +38,6 @@ Ref<Object> invokeMethod(std::string_view name, Object* target, const ArgumentLi
 TEST(WindowClass, EveryMemberIsNamedOnceAndEveryOperationHasItsRecord)
 {
     const ClassRecord& record = Window::__Lookup();
-    EXPECT_EQ(record.methods.size(), WindowSlot::MethodRecordCount);
-    EXPECT_EQ(record.events.size(), WindowSlot::EventRecordCount);
-    EXPECT_EQ(record.properties.size(), WindowSlot::PropertyRecordCount);
     ASSERT_EQ(record.vtable.size(), WindowSlot::OperationCount);
     for (std::size_t slot = 0; slot < WindowSlot::OperationCount; ++slot) {
         EXPECT_NE(record.vtable[slot], nullptr) << slot;
@@ -76,7 +73,7 @@ TEST(WindowClass, ReflectionUnboxesArgumentsAndBoxesEveryKindOfResult)
 
 using WindowConstruction = WindowFixture;
 
-TEST_F(WindowConstruction, RunsBothLayoutEventsOnceBeforeShowing)
+TEST_F(WindowConstruction, RunsBothLayoutEventsOnceBeforeShowingThenPlacesAndDrawsTheControls)
 {
     Ref<Window> window = openWindow();
     EXPECT_EQ(observed().layoutRuns, 1);
@@ -88,9 +85,25 @@ TEST_F(WindowConstruction, RunsBothLayoutEventsOnceBeforeShowing)
     EXPECT_EQ(observed().layoutRuns, 1) << "a second construction ran the layout again";
     EXPECT_EQ(observed().createControlsRuns, 1);
     EXPECT_EQ(window->controls().size(), 4u);
+
+    // The controls stand at their rectangles in window coordinates.
+    QWidget* content = window->contentWidget();
+    for (const auto& [name, rect] : {std::pair{"Keyboard", kKeyboard}, std::pair{"FirstKey", kFirstKey},
+             std::pair{"SecondKey", kSecondKey}, std::pair{"UnboundKey", kUnboundKey}}) {
+        QWidget* widget = control<RectControl>(window.get(), name)->widget();
+        EXPECT_EQ(widget->parentWidget(), content) << name;
+        EXPECT_EQ(widget->geometry(), rect) << name;
+        EXPECT_TRUE(widget->isVisible()) << name;
+        // Labels over the well: what lies under the rectangle is the control itself.
+        EXPECT_EQ(content->childAt(rect.center()), widget) << name;
+    }
+    Ref<Picture> drawn = call(window.get(), WindowSlot::DrawInto);
+    ASSERT_NE(drawn, nullptr);
+    EXPECT_EQ(drawn->image().size(), QSize(kWidth, kHeight));
+    EXPECT_EQ(drawn->image().pixelColor(kKeyboard.topLeft()), QColor(Qt::red));
 }
 
-TEST_F(WindowConstruction, HoldsTheWindowAsItsClassImplicitInstanceByFullName)
+TEST_F(WindowConstruction, HoldsTheWindowAsItsClassImplicitInstanceByFullNameUntilReleasedOrClosed)
 {
     EXPECT_EQ(_GetImplicitWindow(kClassName), nullptr);
     Ref<WeakReference> held;
@@ -107,6 +120,25 @@ TEST_F(WindowConstruction, HoldsTheWindowAsItsClassImplicitInstanceByFullName)
     RuntimeReleaseWindows();
     EXPECT_EQ(held->target(), nullptr) << "shut-down left the window alive";
     EXPECT_EQ(_GetImplicitWindow(kClassName), nullptr);
+
+    // Closing asks CancelClose, then lets the window go.
+    ClassRecord& record = testWindowClass();
+    {
+        Ref<Window> window = openWindow();
+        held = window->weakReference();
+        QWidget* frame = window->widget();
+        implementEvent(record, WindowEvent::CancelClose, +[](Window*, bool) { return true; });
+        EXPECT_FALSE(frame->close()) << "CancelClose was not asked";
+        EXPECT_TRUE(frame->isVisible());
+
+        record.events[WindowEvent::CancelClose.index].implementation = nullptr;
+        call(window.get(), WindowSlot::Close);
+        EXPECT_FALSE(frame->isVisible());
+        EXPECT_TRUE(propertyValue<bool>(window.get(), "Closed"));
+        EXPECT_EQ(_GetImplicitWindow(kClassName), nullptr);
+        EXPECT_EQ(Window::WindowCount(), 0);
+    }
+    EXPECT_EQ(held->target(), nullptr) << "a closed window stayed alive";
 }
 
 TEST_F(WindowConstruction, WindowListSetsSizeTitleAndFramingWithTheMenuBarAboveTheContent)
@@ -159,21 +191,6 @@ TEST_F(WindowConstruction, ResizeableWindowKeepsWithinItsLimitsAndMovesLockedCon
     EXPECT_EQ(key->widget()->x(), kFirstKey.left() - 100) << "a control locked to the right edge stayed put";
 }
 
-TEST_F(WindowConstruction, ControlsStandAtTheirRectanglesInWindowCoordinates)
-{
-    Ref<Window> window = openWindow();
-    QWidget* content = window->contentWidget();
-    for (const auto& [name, rect] : {std::pair{"Keyboard", kKeyboard}, std::pair{"FirstKey", kFirstKey},
-             std::pair{"SecondKey", kSecondKey}, std::pair{"UnboundKey", kUnboundKey}}) {
-        QWidget* widget = control<RectControl>(window.get(), name)->widget();
-        EXPECT_EQ(widget->parentWidget(), content) << name;
-        EXPECT_EQ(widget->geometry(), rect) << name;
-        EXPECT_TRUE(widget->isVisible()) << name;
-        // Labels over the well: what lies under the rectangle is the control itself.
-        EXPECT_EQ(content->childAt(rect.center()), widget) << name;
-    }
-}
-
 TEST_F(WindowConstruction, FindsControlsByNameAndIndexUntilTheyAreRemoved)
 {
     Ref<Window> window = openWindow();
@@ -196,37 +213,6 @@ TEST_F(WindowConstruction, FindsControlsByNameAndIndexUntilTheyAreRemoved)
         "NilObjectException");
     EXPECT_EQ(raisedBy([&] { call(window.get(), WindowSlot::__New, &Window::__Lookup()); }),
         "IllegalCastException");
-}
-
-TEST_F(WindowConstruction, DrawsItsContentIntoAPicture)
-{
-    Ref<Window> window = openWindow();
-    Ref<Picture> drawn = call(window.get(), WindowSlot::DrawInto);
-    ASSERT_NE(drawn, nullptr);
-    EXPECT_EQ(drawn->image().size(), QSize(kWidth, kHeight));
-    EXPECT_EQ(drawn->image().pixelColor(kKeyboard.topLeft()), QColor(Qt::red));
-}
-
-TEST_F(WindowConstruction, CloseAsksCancelCloseThenLetsTheWindowGo)
-{
-    ClassRecord& record = testWindowClass();
-    Ref<WeakReference> held;
-    {
-        Ref<Window> window = openWindow();
-        held = window->weakReference();
-        QWidget* frame = window->widget();
-        implementEvent(record, WindowEvent::CancelClose, +[](Window*, bool) { return true; });
-        EXPECT_FALSE(frame->close()) << "CancelClose was not asked";
-        EXPECT_TRUE(frame->isVisible());
-
-        record.events[WindowEvent::CancelClose.index].implementation = nullptr;
-        call(window.get(), WindowSlot::Close);
-        EXPECT_FALSE(frame->isVisible());
-        EXPECT_TRUE(propertyValue<bool>(window.get(), "Closed"));
-        EXPECT_EQ(_GetImplicitWindow(kClassName), nullptr);
-        EXPECT_EQ(Window::WindowCount(), 0);
-    }
-    EXPECT_EQ(held->target(), nullptr) << "a closed window stayed alive";
 }
 
 TEST_F(WindowConstruction, LayoutFailurePropagatesAndLeavesNoImplicitWindow)

@@ -11,6 +11,8 @@
 #include "framework/PropertyList.h"
 #include "framework/Window.h"
 
+#include "RaisedBy.h"
+
 #include <QImage>
 #include <QRect>
 #include <QTest>
@@ -125,17 +127,7 @@ void setProperty(fw::Object* object, std::string_view name, T value)
     property.boxedSetter(object, property, fw::box(std::move(value)).get());
 }
 
-// The class of the RuntimeException that the call raises; empty for none.
-template<typename Call>
-std::string raisedBy(Call call)
-{
-    try {
-        call();
-    } catch (const fw::RaisedException& raised) {
-        return raised.exception()->classRecord().name.toStdString();
-    }
-    return {};
-}
+using tolvane::testing::raisedBy;
 
 inline fw::Ref<fw::Picture> solidPicture(QSize size, QColor colour)
 {

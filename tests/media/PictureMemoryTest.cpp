@@ -5,11 +5,6 @@
 #include "MediaFiles.h"
 
 #include "DecodedPixelBudget_p.h"
-#include "framework/FolderItem.h"
-#include "framework/Picture.h"
-
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -18,11 +13,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace tolvane::testing;
-
-fw::Ref<fw::Picture> open(const fs::path& path)
-{
-    return fw::FolderItem::OpenAsPicture(fw::FolderItem::make(path.string()).get());
-}
 
 QImage filled(int width, int height)
 {
@@ -55,13 +45,7 @@ TEST(DecodedPixelBudget, DropsTheLeastRecentlyUsedToStayWithinItsSize)
     EXPECT_EQ(budget.heldBytes(), 0);
 }
 
-class PictureMemoryTest : public ::testing::Test {
-protected:
-    fs::path folder() const { return m_folder.path().toStdString(); }
-
-private:
-    QTemporaryDir m_folder;
-};
+using PictureMemoryTest = TemporaryFolderTest;
 
 TEST_F(PictureMemoryTest, PixelsBeyondTheBudgetAreDecodedAgainFromTheKeptBytes)
 {
@@ -72,7 +56,7 @@ TEST_F(PictureMemoryTest, PixelsBeyondTheBudgetAreDecodedAgainFromTheKeptBytes)
     for (int i = 0; i < count; ++i) {
         fs::path path = folder() / (std::to_string(i) + ".jpg");
         writeFile(path, makeJpeg(512, 512, QColor(i * 10, 128, 128)));
-        pictures.push_back(open(path));
+        pictures.push_back(openPicture(path));
         ASSERT_TRUE(pictures.back());
         fs::remove(path);
     }
@@ -108,25 +92,25 @@ TEST_F(PictureMemoryTest, AFailedFileIsReadAgainOnlyOnceItChanged)
     broken.resize(valid.size() + 10, '\x55');
     const timespec failedAt{1'700'000'000, 123'456'789};
     rewrite(path, broken, failedAt);
-    EXPECT_FALSE(open(path));
+    EXPECT_FALSE(openPicture(path));
 
     // The same device, inode, size and time: taken for the file that failed,
     // so not read, even though it now holds a picture (followed by padding).
     rewrite(path, valid + QByteArray(10, '\n'), failedAt);
-    EXPECT_FALSE(open(path));
-    EXPECT_FALSE(open(path));
+    EXPECT_FALSE(openPicture(path));
+    EXPECT_FALSE(openPicture(path));
 
     // One nanosecond later it is another file, read and loaded.
     rewrite(path, valid + QByteArray(10, '\n'), {failedAt.tv_sec, failedAt.tv_nsec + 1});
-    fw::Ref<fw::Picture> picture = open(path);
+    fw::Ref<fw::Picture> picture = openPicture(path);
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->width(), 30);
 
     // A file that appears where none was is read at once.
     const fs::path later = folder() / "later.jpg";
-    EXPECT_FALSE(open(later));
+    EXPECT_FALSE(openPicture(later));
     writeFile(later, valid);
-    EXPECT_TRUE(open(later));
+    EXPECT_TRUE(openPicture(later));
 }
 
 } // namespace

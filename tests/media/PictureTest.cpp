@@ -3,14 +3,9 @@
 // allocation.
 #include "MediaFiles.h"
 
-#include "framework/FolderItem.h"
-#include "framework/Picture.h"
-
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QImage>
-#include <QImageWriter>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -18,18 +13,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace tolvane::testing;
 
-class PictureTest : public ::testing::Test {
-protected:
-    fs::path folder() const { return m_folder.path().toStdString(); }
-
-    fw::Ref<fw::Picture> open(const fs::path& path) const
-    {
-        return fw::FolderItem::OpenAsPicture(fw::FolderItem::make(path.string()).get());
-    }
-
-private:
-    QTemporaryDir m_folder;
-};
+using PictureTest = TemporaryFolderTest;
 
 // Sets the width and height that a JPEG's start-of-frame header announces.
 QByteArray withJpegSize(QByteArray jpeg, int width, int height)
@@ -66,15 +50,7 @@ QByteArray withGifSize(QByteArray gif, int width, int height)
 // repeated: each copy is one more pass of the decoder over the whole image.
 QByteArray progressiveJpeg(int width, int height, int extraScans = 0)
 {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::darkMagenta);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setProgressiveScanWrite(true);
-    if (!writer.write(image))
-        throw std::runtime_error("JPEG encoding failed");
+    QByteArray bytes = makeJpeg(width, height, Qt::darkMagenta, true);
     const qsizetype lastScan = bytes.lastIndexOf("\xFF\xDA");
     const QByteArray scan = bytes.sliced(lastScan, bytes.size() - 2 - lastScan);
     bytes.chop(2);
@@ -91,7 +67,7 @@ int scanCount(const QByteArray& jpeg)
 TEST_F(PictureTest, FormatComesFromTheContentNotTheName)
 {
     writeFile(folder() / "really-a-gif.jpg", makeGif(3, 3));
-    EXPECT_TRUE(open(folder() / "really-a-gif.jpg"));
+    EXPECT_TRUE(openPicture(folder() / "really-a-gif.jpg"));
 
     // Other formats Qt could read are not pictures of this framework.
     QByteArray png;
@@ -99,10 +75,10 @@ TEST_F(PictureTest, FormatComesFromTheContentNotTheName)
     buffer.open(QIODevice::WriteOnly);
     QImage(4, 4, QImage::Format_RGB32).save(&buffer, "PNG");
     writeFile(folder() / "a-png.jpg", png);
-    EXPECT_FALSE(open(folder() / "a-png.jpg"));
+    EXPECT_FALSE(openPicture(folder() / "a-png.jpg"));
 }
 
-TEST_F(PictureTest, BrokenFilesGiveNil)
+TEST_F(PictureTest, BrokenFilesAndFilesCutShortWhateverFollowsGiveNil)
 {
     const QByteArray jpeg = makeJpeg(64, 64);
     const QByteArray gif = makeGif(64, 64);
@@ -111,34 +87,61 @@ TEST_F(PictureTest, BrokenFilesGiveNil)
             SCOPED_TRACE(std::string(kind) + ", " + broken.name);
             fs::path path = folder() / (std::string(kind) + " " + broken.name);
             broken.make(path);
-            EXPECT_FALSE(open(path));
+            EXPECT_FALSE(openPicture(path));
         }
+    }
+
+    const qsizetype jpegScanData = jpeg.indexOf("\xFF\xDA") + 20;
+    const std::pair<const char*, QByteArray> cases[] = {
+        {"jpeg without its end marker", jpeg.first(jpeg.size() - 2)},
+        {"jpeg cut in its scan, then a newline", jpeg.first(jpegScanData) + "\n"},
+        {"jpeg cut in its scan, then zeros", jpeg.first(jpegScanData) + QByteArray(64, '\0')},
+        {"jpeg cut in a segment's length", jpeg.first(5)},
+        {"gif without its trailer", gif.first(gif.size() - 1)},
+        {"gif cut in its image data, then its trailer", gif.first(gif.size() / 2) + ";"},
+        {"gif cut in its colour table", gif.first(15)},
+    };
+    for (const auto& [name, bytes] : cases) {
+        SCOPED_TRACE(name);
+        writeFile(folder() / "cut", bytes);
+        EXPECT_FALSE(openPicture(folder() / "cut"));
     }
 }
 
-TEST_F(PictureTest, SizeIsBoundedBeforeDecoding)
+TEST_F(PictureTest, SizeIsBoundedBeforeDecodingAndPicturesAtTheSideLimitLoad)
 {
+    // Sizes that headers announce, the pictures themselves small.
     const int side = fw::Picture::kMaximumSide;
-    struct Case {
-        const char* name;
-        QByteArray bytes;
-    };
-    const Case cases[] = {
+    const std::pair<const char*, QByteArray> cases[] = {
         {"jpeg wider than the bound", withJpegSize(makeJpeg(16, 16), side + 1, 16)},
         {"jpeg taller than the bound", withJpegSize(makeJpeg(16, 16), 16, 60000)},
         {"jpeg within the sides, too many pixels", withJpegSize(makeJpeg(16, 16), side, side)},
         {"jpeg of no pixels", withJpegSize(makeJpeg(16, 16), 0, 16)},
-        {"gif wider than the bound", withGifSize(makeGif(16, 16), side + 1, 16)},
         {"gif of the largest size the header can hold", withGifSize(makeGif(16, 16), 65535, 65535)},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        writeFile(folder() / "huge", c.bytes);
-        EXPECT_FALSE(open(folder() / "huge"));
+    for (const auto& [name, bytes] : cases) {
+        SCOPED_TRACE(name);
+        writeFile(folder() / "huge", bytes);
+        EXPECT_FALSE(openPicture(folder() / "huge"));
     }
     // The same files, unpatched, decode: the size alone is what is refused.
     writeFile(folder() / "small", withJpegSize(makeJpeg(16, 16), 16, 16));
-    EXPECT_TRUE(open(folder() / "small"));
+    EXPECT_TRUE(openPicture(folder() / "small"));
+
+    // Real pictures of one row or column of 16384 pixels, the side limit of
+    // the framework's pictures, and one pixel more: cheap to make and decode.
+    const int limit = 16384;
+    const std::pair<QSize, bool> edges[] = {
+        {{limit, 1}, true}, {{1, limit}, true}, {{limit + 1, 1}, false}, {{1, limit + 1}, false}};
+    for (const auto& [size, loads] : edges) {
+        SCOPED_TRACE(std::to_string(size.width()) + "x" + std::to_string(size.height()));
+        writeFile(folder() / "edge.gif", makeGif(size.width(), size.height()));
+        fw::Ref<fw::Picture> picture = openPicture(folder() / "edge.gif");
+        EXPECT_EQ(bool(picture), loads);
+        if (picture) {
+            EXPECT_EQ(picture->image().size(), size);
+        }
+    }
 }
 
 TEST_F(PictureTest, StrayBytesOutsideThePictureAreIgnored)
@@ -158,86 +161,42 @@ TEST_F(PictureTest, StrayBytesOutsideThePictureAreIgnored)
     for (const auto& [name, bytes] : cases) {
         SCOPED_TRACE(name);
         writeFile(folder() / "trailing", bytes);
-        fw::Ref<fw::Picture> picture = open(folder() / "trailing");
+        fw::Ref<fw::Picture> picture = openPicture(folder() / "trailing");
         ASSERT_TRUE(picture);
         EXPECT_EQ(picture->image().size(), QSize(21, 13));
     }
 }
 
-TEST_F(PictureTest, FilesCutShortAreRefusedWhateverFollows)
-{
-    const QByteArray jpeg = makeJpeg(64, 64);
-    const QByteArray gif = makeGif(64, 64);
-    const qsizetype jpegScanData = jpeg.indexOf("\xFF\xDA") + 20;
-    const std::pair<const char*, QByteArray> cases[] = {
-        {"jpeg without its end marker", jpeg.first(jpeg.size() - 2)},
-        {"jpeg cut in its scan, then a newline", jpeg.first(jpegScanData) + "\n"},
-        {"jpeg cut in its scan, then zeros", jpeg.first(jpegScanData) + QByteArray(64, '\0')},
-        {"jpeg cut in a segment's length", jpeg.first(5)},
-        {"gif without its trailer", gif.first(gif.size() - 1)},
-        {"gif cut in its image data, then its trailer", gif.first(gif.size() / 2) + ";"},
-        {"gif cut in its colour table", gif.first(15)},
-    };
-    for (const auto& [name, bytes] : cases) {
-        SCOPED_TRACE(name);
-        writeFile(folder() / "cut", bytes);
-        EXPECT_FALSE(open(folder() / "cut"));
-    }
-}
-
-TEST_F(PictureTest, ProgressiveJpegsAreReadUpToABoundedNumberOfScans)
+TEST_F(PictureTest, ProgressiveJpegsAreBoundedByScansAndByPixelsTimesScans)
 {
     const QByteArray plain = progressiveJpeg(415, 706);
     ASSERT_GT(scanCount(plain), 1) << "not a progressive picture";
     writeFile(folder() / "progressive.jpg", plain);
-    EXPECT_TRUE(open(folder() / "progressive.jpg"));
+    EXPECT_TRUE(openPicture(folder() / "progressive.jpg"));
 
     // As many scans as are allowed, then one more.
     const QByteArray most = progressiveJpeg(415, 706, fw::Picture::kMaximumScans - scanCount(plain));
     ASSERT_EQ(scanCount(most), fw::Picture::kMaximumScans);
     writeFile(folder() / "most scans.jpg", most);
-    EXPECT_TRUE(open(folder() / "most scans.jpg"));
+    EXPECT_TRUE(openPicture(folder() / "most scans.jpg"));
     writeFile(folder() / "too many scans.jpg", progressiveJpeg(415, 706, fw::Picture::kMaximumScans + 1));
-    EXPECT_FALSE(open(folder() / "too many scans.jpg"));
+    EXPECT_FALSE(openPicture(folder() / "too many scans.jpg"));
 
     // Far too many: refused before a single scan is decoded.
     writeFile(folder() / "thousands of scans.jpg", progressiveJpeg(1024, 1024, 5000));
     QElapsedTimer timer;
     timer.start();
-    EXPECT_FALSE(open(folder() / "thousands of scans.jpg"));
+    EXPECT_FALSE(openPicture(folder() / "thousands of scans.jpg"));
     EXPECT_LT(timer.elapsed(), 1000);
-}
 
-TEST_F(PictureTest, LargeProgressiveJpegsAreBoundedByPixelsTimesScans)
-{
-    // A real encoder's ten scans: at this width, a height of one row more
-    // than the bound allows.
+    // Large ones are bounded by pixels times scans: at this width, with a
+    // real encoder's scans, a height of one row more than the bound allows.
     const int width = 4096;
-    const QByteArray sample = progressiveJpeg(16, 16);
-    const int scans = scanCount(sample);
-    const int tallest = int(fw::Picture::kMaximumDecodeWork / (std::int64_t(width) * scans));
+    const int tallest = int(fw::Picture::kMaximumDecodeWork / (std::int64_t(width) * scanCount(plain)));
     writeFile(folder() / "within.jpg", progressiveJpeg(width, tallest));
     writeFile(folder() / "beyond.jpg", progressiveJpeg(width, tallest + 1));
-    EXPECT_TRUE(open(folder() / "within.jpg"));
-    EXPECT_FALSE(open(folder() / "beyond.jpg"));
-}
-
-TEST_F(PictureTest, PicturesAtTheSideLimitLoadAndOnePixelMoreIsRefused)
-{
-    // One row or column of 16384 pixels, the side limit of the framework's
-    // pictures: cheap to make and to decode.
-    const int limit = 16384;
-    const std::pair<QSize, bool> cases[] = {
-        {{limit, 1}, true}, {{1, limit}, true}, {{limit + 1, 1}, false}, {{1, limit + 1}, false}};
-    for (const auto& [size, loads] : cases) {
-        SCOPED_TRACE(std::to_string(size.width()) + "x" + std::to_string(size.height()));
-        writeFile(folder() / "edge.gif", makeGif(size.width(), size.height()));
-        fw::Ref<fw::Picture> picture = open(folder() / "edge.gif");
-        EXPECT_EQ(bool(picture), loads);
-        if (picture) {
-            EXPECT_EQ(picture->image().size(), size);
-        }
-    }
+    EXPECT_TRUE(openPicture(folder() / "within.jpg"));
+    EXPECT_FALSE(openPicture(folder() / "beyond.jpg"));
 }
 
 } // namespace

@@ -4,13 +4,8 @@
 #include "MediaFiles.h"
 #include "Mp3Decoding.h"
 
-#include "framework/FolderItem.h"
-#include "framework/Sound.h"
-
 #include "Statics_p.h"
 
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
@@ -52,21 +47,20 @@ double amplitudeAt(std::span<const float> window, double frequency)
 }
 
 // The output written to a file, chosen before anything opens it.
-class DiskOutput {
-public:
-    DiskOutput()
+class SoundMixing : public TemporaryFolderTest {
+protected:
+    void SetUp() override
     {
         setenv("SDL_AUDIODRIVER", "disk", 1);
-        setenv("SDL_DISKAUDIOFILE", file().c_str(), 1);
+        setenv("SDL_DISKAUDIOFILE", outputFile().c_str(), 1);
     }
-    fs::path folder() const { return m_folder.path().toStdString(); }
 
     // Closing the output completes its file: 16-bit stereo frames, both
     // sides carrying the same mono recordings. The left side, full scale ±1.
-    std::vector<float> close() const
+    std::vector<float> closeOutput() const
     {
         fw::runStaticsFinalizers();
-        std::ifstream stream(file(), std::ios::binary);
+        std::ifstream stream(outputFile(), std::ios::binary);
         std::vector<float> left;
         for (std::int16_t frame[2]; stream.read(reinterpret_cast<char*>(frame), sizeof frame);)
             left.push_back(float(frame[0]) / 32768.0f);
@@ -74,9 +68,7 @@ public:
     }
 
 private:
-    fs::path file() const { return folder() / "output.raw"; }
-
-    QTemporaryDir m_folder;
+    fs::path outputFile() const { return folder() / "output.raw"; }
 };
 
 // The disk driver writes in real time, or later on a loaded machine: the
@@ -89,11 +81,6 @@ void waitUntilFinished(const std::vector<fw::Ref<fw::Sound>>& notes)
     };
     while (playing() && std::chrono::steady_clock::now() < giveUp)
         std::this_thread::sleep_for(20ms);
-}
-
-fw::Ref<fw::Sound> openSound(const fs::path& path)
-{
-    return fw::FolderItem::OpenAsSound(fw::FolderItem::make(path.string()).get());
 }
 
 std::vector<fs::path> bundleRecordings()
@@ -124,11 +111,10 @@ Level levelOf(std::span<const float> samples)
 
 double decibels(double amplitudeRatio) { return 20 * std::log10(amplitudeRatio); }
 
-TEST(SoundMixing, OverlappingPlaysOfTwoRecordingsReachTheOutputTogether)
+TEST_F(SoundMixing, OverlappingPlaysOfTwoRecordingsReachTheOutputTogether)
 {
-    DiskOutput output;
     const auto tone = [&](double frequency) {
-        const fs::path path = output.folder() / (std::to_string(int(frequency)) + ".mp3");
+        const fs::path path = folder() / (std::to_string(int(frequency)) + ".mp3");
         writeFile(path, makeMp3({.frequency = frequency, .length = 400ms, .amplitude = 0.3}));
         return openSound(path);
     };
@@ -139,7 +125,7 @@ TEST(SoundMixing, OverlappingPlaysOfTwoRecordingsReachTheOutputTogether)
     fw::Sound::Play(high.get());
 
     waitUntilFinished({low, high});
-    const std::vector<float> left = output.close();
+    const std::vector<float> left = closeOutput();
 
     int windowsWithBoth = 0;
     for (std::size_t start = 0; start + kWindowFrames <= left.size(); start += kWindowFrames) {
@@ -154,9 +140,8 @@ TEST(SoundMixing, OverlappingPlaysOfTwoRecordingsReachTheOutputTogether)
 
 // Notes pressed in quick succession all sound together; their sum must not
 // sit at full scale, where it would be heard as distortion.
-TEST(SoundMixing, SixteenNotesPressedWithinAFractionOfASecondStayUnderFullScale)
+TEST_F(SoundMixing, SixteenNotesPressedWithinAFractionOfASecondStayUnderFullScale)
 {
-    DiskOutput output;
     const std::vector<fs::path> recordings = bundleRecordings();
     ASSERT_GE(recordings.size(), 16u);
     std::vector<fw::Ref<fw::Sound>> notes;
@@ -170,7 +155,7 @@ TEST(SoundMixing, SixteenNotesPressedWithinAFractionOfASecondStayUnderFullScale)
     }
     waitUntilFinished(notes);
 
-    const std::vector<float> left = output.close();
+    const std::vector<float> left = closeOutput();
     const auto first = std::find_if(left.begin(), left.end(), [](float sample) { return sample != 0; });
     const auto last = std::find_if(left.rbegin(), left.rend(), [](float sample) { return sample != 0; }).base();
     ASSERT_LT(first, last);
@@ -184,9 +169,8 @@ TEST(SoundMixing, SixteenNotesPressedWithinAFractionOfASecondStayUnderFullScale)
 
 // The loudest recording of the set, played alone, reaches the output at the
 // level its own decoding gives.
-TEST(SoundMixing, OneNoteAloneKeepsTheLevelOfItsRecording)
+TEST_F(SoundMixing, OneNoteAloneKeepsTheLevelOfItsRecording)
 {
-    DiskOutput output;
     fs::path loudest;
     Level reference;
     for (const fs::path& recording : bundleRecordings()) {
@@ -204,7 +188,7 @@ TEST(SoundMixing, OneNoteAloneKeepsTheLevelOfItsRecording)
     fw::Sound::Play(note.get());
     waitUntilFinished({note});
 
-    const Level played = levelOf(output.close());
+    const Level played = levelOf(closeOutput());
     SCOPED_TRACE(loudest);
     EXPECT_NEAR(decibels(played.peak / reference.peak), 0.0, 1.0);
     EXPECT_NEAR(decibels(std::sqrt(played.energy / reference.energy)), 0.0, 1.0);

@@ -2,13 +2,7 @@
 // on as many channels as are pressed, and broken files refused.
 #include "MediaFiles.h"
 
-#include "framework/FolderItem.h"
-#include "framework/Sound.h"
-
 #include "Statics_p.h"
-
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include <csignal>
 #include <cstdlib>
@@ -20,22 +14,13 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 using namespace tolvane::testing;
 
-class SoundTest : public ::testing::Test {
+class SoundTest : public TemporaryFolderTest {
 protected:
-    fs::path folder() const { return m_folder.path().toStdString(); }
-
-    fw::Ref<fw::Sound> open(const fs::path& path) const
-    {
-        return fw::FolderItem::OpenAsSound(fw::FolderItem::make(path.string()).get());
-    }
     fw::Ref<fw::Sound> openTone(const std::string& name, const Tone& tone) const
     {
         writeFile(folder() / name, makeMp3(tone));
-        return open(folder() / name);
+        return openSound(folder() / name);
     }
-
-private:
-    QTemporaryDir m_folder;
 };
 
 TEST_F(SoundTest, Mp3DecodesToItsWholeLength)
@@ -73,30 +58,26 @@ TEST_F(SoundTest, WhenEveryChannelIsBusyTheOldestGivesWay)
     EXPECT_EQ(latest->playingChannels(), 1);
 }
 
-TEST_F(SoundTest, BrokenFilesGiveNil)
+TEST_F(SoundTest, BrokenFilesAndOtherFormatsGiveNil)
 {
     const QByteArray mp3 = makeMp3({});
     // Cut inside the first frame: not one whole frame is left.
     for (const BrokenFile& broken : brokenFiles(mp3, 100, fw::Sound::kMaximumFileBytes)) {
         SCOPED_TRACE(broken.name);
         broken.make(folder() / broken.name);
-        EXPECT_FALSE(open(folder() / broken.name));
+        EXPECT_FALSE(openSound(folder() / broken.name));
     }
-}
 
-TEST_F(SoundTest, OnlyMp3IsAccepted)
-{
-    // A WAV file is audio SDL_mixer could play, but not a recording here.
+    // A WAV file is audio SDL_mixer could play, but not a recording here;
+    // nor is a picture named like a recording.
     QByteArray wav("RIFF\x24\x00\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x01\x00\x44\xAC\x00\x00\x88\x58\x01\x00"
                    "\x02\x00\x10\x00" "data\x00\x00\x00\x00",
         44);
     wav.append(QByteArray(8820, '\x10'));
-    writeFile(folder() / "tone.wav", wav);
-    EXPECT_FALSE(open(folder() / "tone.wav"));
-
-    // Nor is a picture named like a recording.
-    writeFile(folder() / "picture.mp3", makeJpeg(8, 8));
-    EXPECT_FALSE(open(folder() / "picture.mp3"));
+    for (const auto& [name, bytes] : {std::pair{"tone.wav", wav}, std::pair{"picture.mp3", makeJpeg(8, 8)}}) {
+        writeFile(folder() / name, bytes);
+        EXPECT_FALSE(openSound(folder() / name)) << name;
+    }
 }
 
 TEST_F(SoundTest, OnlyTheWholeFramesOfOneStreamBetweenTheTagsAreDecoded)
@@ -114,12 +95,12 @@ TEST_F(SoundTest, OnlyTheWholeFramesOfOneStreamBetweenTheTagsAreDecoded)
     const QByteArray frames = makeMp3({.length = 1000ms});
     const QByteArray otherRate = makeMp3({.length = 500ms, .sampleRate = 22050});
     writeFile(folder() / "tagged.mp3", id3 + tagged + stray + frames + otherRate + id3v1);
-    fw::Ref<fw::Sound> sound = open(folder() / "tagged.mp3");
+    fw::Ref<fw::Sound> sound = openSound(folder() / "tagged.mp3");
     ASSERT_TRUE(sound);
     EXPECT_NEAR(double(sound->duration().count()), 1000.0, 30.0);
 
     writeFile(folder() / "cut.mp3", frames.first(frames.size() / 2));
-    fw::Ref<fw::Sound> cut = open(folder() / "cut.mp3");
+    fw::Ref<fw::Sound> cut = openSound(folder() / "cut.mp3");
     ASSERT_TRUE(cut);
     EXPECT_GT(cut->duration(), 300ms);
     EXPECT_LT(cut->duration(), 700ms);
@@ -134,7 +115,7 @@ TEST_F(SoundTest, LengthIsBoundedBeforeDecoding)
     while (longer.size() < frames.size() * (fw::Sound::kMaximumDuration / 1s + 2))
         longer += frames;
     writeFile(folder() / "long.mp3", longer);
-    EXPECT_FALSE(open(folder() / "long.mp3"));
+    EXPECT_FALSE(openSound(folder() / "long.mp3"));
 }
 
 TEST_F(SoundTest, WithoutASoundDevicePlayIsSilentAndNothingFails)

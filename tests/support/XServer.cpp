@@ -10,7 +10,7 @@ bool haveProgram(const QString& program)
     return !QStandardPaths::findExecutable(program).isEmpty();
 }
 
-std::unique_ptr<XServer> XServer::start(QString& why)
+std::unique_ptr<XServer> XServer::start(QString& why, LastClientGone whenIdle)
 {
     if (!haveProgram("Xvfb")) {
         why = "Xvfb is not installed";
@@ -29,7 +29,8 @@ std::unique_ptr<XServer> XServer::start(QString& why)
         ::fcntl(writeFd, F_SETFD, 0);
     });
     server->m_server.start("Xvfb",
-        {"-displayfd", QString::number(pipeFds[1]), "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"});
+        {"-displayfd", QString::number(pipeFds[1]), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+            whenIdle == LastClientGone::Stay ? "-noreset" : "-terminate"});
     ::close(pipeFds[1]);
     if (!server->m_server.waitForStarted(10000)) {
         ::close(pipeFds[0]);

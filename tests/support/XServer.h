@@ -11,8 +11,12 @@
 
 class XServer {
 public:
+    // What the server does once its last client has gone: stay for the
+    // next one, or end, as a session's server does when its session ends.
+    enum class LastClientGone { Stay, End };
+
     // Nil when Xvfb cannot be started here; the reason is in why.
-    static std::unique_ptr<XServer> start(QString& why);
+    static std::unique_ptr<XServer> start(QString& why, LastClientGone whenIdle = LastClientGone::Stay);
     XServer() = default;
     ~XServer();
 

@@ -1,6 +1,7 @@
 // The set as the build wrote it into the bundle: every file under its exact
-// name, each picture the size of its well and unlike the others, and the
-// generator writing the same bytes on every run.
+// name, each picture the size of its well and unlike the others, nothing in
+// the bundle closer than the bundle's own folder, and the generator writing
+// the same bytes on every run, as readable as any ordinary file.
 #include "BundleResources.h"
 #include "LayoutReference.h"
 #include "MediaReference.h"
@@ -13,7 +14,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cstdio>
 #include <iterator>
 #include <set>
 #include <string>
@@ -24,9 +28,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-QString pathOf(const fs::path& folder, std::string_view name)
+QString inResources(std::string_view file)
 {
-    return QString::fromStdString((folder / name).string());
+    return QString::fromStdString((bundleResources() / file).string());
 }
 
 // Every file the catalogue reads, pictures first.
@@ -50,14 +54,6 @@ const reference::ControlRow& wellFor(std::string_view pictureAccessor)
         : *std::ranges::find(reference::kWells, std::string_view("ImageWell1"), &reference::ControlRow::name);
 }
 
-std::string joined(const std::vector<std::string>& names)
-{
-    std::string text;
-    for (const std::string& name : names)
-        text += name + " ";
-    return text;
-}
-
 TEST(MediaSet, TheBundleHoldsExactlyTheCatalogueFilesAndPicturesFitTheirWells)
 {
     // Listing the folder compares names exactly, case included; a file
@@ -75,12 +71,12 @@ TEST(MediaSet, TheBundleHoldsExactlyTheCatalogueFilesAndPicturesFitTheirWells)
     std::vector<std::string> extra;
     std::ranges::set_difference(expected, listed, std::back_inserter(missing));
     std::ranges::set_difference(listed, expected, std::back_inserter(extra));
-    EXPECT_TRUE(missing.empty()) << "missing: " << joined(missing);
-    EXPECT_TRUE(extra.empty()) << "not in the catalogue: " << joined(extra);
+    EXPECT_EQ(missing, std::vector<std::string>()) << "missing";
+    EXPECT_EQ(extra, std::vector<std::string>()) << "not in the catalogue";
 
     for (const reference::AccessorFile& picture : reference::kPictureAccessorFiles) {
         SCOPED_TRACE(std::string(picture.file));
-        QImageReader reader(pathOf(bundleResources(), picture.file));
+        QImageReader reader(inResources(picture.file));
         EXPECT_EQ(reader.format(), picture.file.ends_with(".gif") ? "gif" : "jpeg");
         const reference::ControlRow& well = wellFor(picture.accessor);
         EXPECT_EQ(reader.read().size(), QSize(well.width, well.height));
@@ -114,7 +110,7 @@ TEST(MediaSet, NoTwoCentrePicturesLookAlike)
     ASSERT_EQ(names.size(), 49u);
     std::vector<QImage> small;
     for (std::string_view name : names) {
-        const QImage picture(pathOf(bundleResources(), name));
+        const QImage picture(inResources(name));
         ASSERT_FALSE(picture.isNull()) << name;
         small.push_back(picture.scaled(picture.size() / 4, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                             .convertToFormat(QImage::Format_RGB32));
@@ -125,43 +121,90 @@ TEST(MediaSet, NoTwoCentrePicturesLookAlike)
     }
 }
 
-int runGenerator(const QStringList& arguments, QString* errors = nullptr)
+fs::perms modeOf(const fs::path& path)
+{
+    return fs::symlink_status(path).permissions() & fs::perms::mask;
+}
+
+std::string octal(fs::perms mode)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "%04o", static_cast<unsigned>(mode));
+    return text;
+}
+
+TEST(MediaSet, NothingInTheBuiltBundleIsCloserThanTheBundleItself)
+{
+    // The build's umask is whatever the builder had: the bundle's own folder
+    // shows it, and every folder, program and file inside must open to the
+    // same users (under a 022 umask: 0755 and 0644).
+    const fs::path bundle = bundleResources().parent_path().parent_path();
+    const fs::perms folderMode = modeOf(bundle);
+    ASSERT_NE(folderMode & fs::perms::owner_all, fs::perms::none) << bundle;
+    const fs::perms fileMode = folderMode & ~(fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec);
+
+    int folders = 0;
+    int programs = 0;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(bundle)) {
+        const fs::path& path = entry.path();
+        SCOPED_TRACE(fs::relative(path, bundle).string());
+        ASSERT_FALSE(entry.is_symlink());
+        const bool program = path.parent_path().filename() == "MacOS" || path.extension() == ".so";
+        folders += entry.is_directory();
+        programs += program;
+        EXPECT_EQ(octal(modeOf(path)), octal(entry.is_directory() || program ? folderMode : fileMode));
+    }
+    // Contents and its three folders; the executable, the framework and its
+    // audio back end.
+    EXPECT_EQ(folders, 4);
+    EXPECT_EQ(programs, 3);
+}
+
+// The generator's exit status, -1 when it crashes or hangs; it runs under
+// the usual umask, whatever the test's own.
+int runGenerator(const QStringList& arguments, QString* errors)
 {
     QProcess generator;
+    generator.setChildProcessModifier([] { umask(022); });
     generator.start(QStringLiteral(TOLVANE_MEDIAGEN), arguments);
     if (!generator.waitForFinished(300000))
         return -1;
-    if (errors)
-        *errors = QString::fromUtf8(generator.readAllStandardError());
+    *errors = QString::fromUtf8(generator.readAllStandardError());
     return generator.exitStatus() == QProcess::NormalExit ? generator.exitCode() : -1;
 }
 
-QByteArray bytesOf(const QString& path)
+QByteArray bytesOf(const fs::path& path)
 {
-    QFile file(path);
+    QFile file(QString::fromStdString(path.string()));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-TEST(MediaSet, TheGeneratorWritesTheSameBytesEveryRun)
+TEST(MediaSet, UnderTheUsualUmaskTheGeneratorWritesTheSameBytesReadableByAll)
 {
     // The bundle's set came from an earlier run of the same generator.
-    QTemporaryDir again;
-    ASSERT_TRUE(again.isValid());
-    ASSERT_EQ(runGenerator({again.path()}), 0);
-    for (std::string_view file : catalogueFiles())
-        EXPECT_EQ(bytesOf(pathOf(again.path().toStdString(), file)), bytesOf(pathOf(bundleResources(), file))) << file;
+    QTemporaryDir scratch;
+    ASSERT_TRUE(scratch.isValid());
+    const fs::path folder = fs::path(scratch.path().toStdString()) / "Resources";
+    QString errors;
+    ASSERT_EQ(runGenerator({QString::fromStdString(folder.string())}, &errors), 0) << errors.toStdString();
+
+    EXPECT_EQ(octal(modeOf(folder)), "0755");
+    for (std::string_view file : catalogueFiles()) {
+        EXPECT_TRUE(bytesOf(folder / file) == bytesOf(bundleResources() / file)) << file << " differs";
+        EXPECT_EQ(octal(modeOf(folder / file)), "0644") << file;
+    }
 }
 
 TEST(MediaSet, TheGeneratorReportsWhatItCannotDo)
 {
-    EXPECT_EQ(runGenerator({}), 2) << "no folder named";
+    QString errors;
+    EXPECT_EQ(runGenerator({}, &errors), 2) << "no folder named";
 
     QTemporaryDir scratch;
     ASSERT_TRUE(scratch.isValid());
     QFile blocker(scratch.filePath(QStringLiteral("file")));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    QString errors;
     EXPECT_EQ(runGenerator({scratch.filePath(QStringLiteral("file/inside"))}, &errors), 1) << "a file stands in the way";
     EXPECT_TRUE(errors.contains(QStringLiteral("tolvane-mediagen:"))) << errors.toStdString();
 }

@@ -1,7 +1,10 @@
 #include "MediaFiles.h"
 
+#include "framework/FolderItem.h"
+
 #include <QBuffer>
 #include <QImage>
+#include <QImageWriter>
 #include <QRandomGenerator>
 
 #include <gif_lib.h>
@@ -16,14 +19,17 @@
 
 namespace tolvane::testing {
 
-QByteArray makeJpeg(int width, int height, QColor colour)
+QByteArray makeJpeg(int width, int height, QColor colour, bool progressive)
 {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(colour);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "JPEG", 95))
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(95);
+    writer.setProgressiveScanWrite(progressive);
+    if (!writer.write(image))
         throw std::runtime_error("JPEG encoding failed");
     return bytes;
 }
@@ -99,6 +105,16 @@ void writeFile(const std::filesystem::path& path, const QByteArray& bytes)
     file.write(bytes.constData(), bytes.size());
     if (!file)
         throw std::runtime_error("cannot write " + path.string());
+}
+
+fw::Ref<fw::Picture> openPicture(const std::filesystem::path& path)
+{
+    return fw::FolderItem::OpenAsPicture(fw::FolderItem::make(path.string()).get());
+}
+
+fw::Ref<fw::Sound> openSound(const std::filesystem::path& path)
+{
+    return fw::FolderItem::OpenAsSound(fw::FolderItem::make(path.string()).get());
 }
 
 std::vector<BrokenFile> brokenFiles(const QByteArray& valid, qsizetype cutLength, std::int64_t maximumFileBytes)

@@ -1,10 +1,16 @@
 // Small real media files made in the test: JPEG pictures through Qt, GIF
 // pictures through giflib, MP3 recordings of pure tones through LAME, and
-// the broken files that the decoders must refuse.
+// the broken files that the decoders must refuse; and a temporary folder to
+// make them in.
 #pragma once
+
+#include "framework/Picture.h"
+#include "framework/Sound.h"
 
 #include <QByteArray>
 #include <QColor>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
@@ -14,7 +20,7 @@
 
 namespace tolvane::testing {
 
-QByteArray makeJpeg(int width, int height, QColor colour = Qt::darkCyan);
+QByteArray makeJpeg(int width, int height, QColor colour = Qt::darkCyan, bool progressive = false);
 QByteArray makeGif(int width, int height);
 
 struct Tone {
@@ -39,5 +45,18 @@ struct BrokenFile {
 std::vector<BrokenFile> brokenFiles(const QByteArray& valid, qsizetype cutLength, std::int64_t maximumFileBytes);
 
 void writeFile(const std::filesystem::path& path, const QByteArray& bytes);
+
+// The framework's picture or recording of a file, nil when it holds none.
+fw::Ref<fw::Picture> openPicture(const std::filesystem::path& path);
+fw::Ref<fw::Sound> openSound(const std::filesystem::path& path);
+
+// A test that makes its files in a temporary folder of its own.
+class TemporaryFolderTest : public ::testing::Test {
+protected:
+    std::filesystem::path folder() const { return m_folder.path().toStdString(); }
+
+private:
+    QTemporaryDir m_folder;
+};
 
 } // namespace tolvane::testing
