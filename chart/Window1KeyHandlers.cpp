@@ -11,6 +11,8 @@
 #include "framework/Picture.h"
 #include "framework/Sound.h"
 
+#include <string>
+
 namespace tolvane {
 namespace {
 
@@ -26,7 +28,10 @@ bool showAndPlay(Window1* window, media::PictureAccessor& picture, media::SoundI
     // A note without a picture blanks the well rather than failing.
     fw::callPluginEntry(fw::PluginEntries::ImageWell_Image_Set, well, 0, notePicture.get());
     fw::Ref<fw::Sound> sound = recording();
-    fw::call(fw::requireObject(sound), fw::SoundSlot::Play);
+    // Said with the file's name: the report is all a user sees of it.
+    if (!sound)
+        fw::RaiseNilObjectException("the recording \"" + std::string(recording.fileName()) + "\" could not be loaded");
+    fw::call(sound.get(), fw::SoundSlot::Play);
     return false;
 }
 

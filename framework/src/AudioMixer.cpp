@@ -5,6 +5,7 @@
 #include <dlfcn.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <future>
@@ -27,8 +28,12 @@ try {
         std::filesystem::path(self.dli_fname).parent_path() / "libTolvaneAudio.so";
     // Never closed: the back end's threads and the output live until exit.
     void* handle = dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!handle)
+    if (!handle) {
+        // Said once, here: every recording that cannot load follows from it,
+        // and the loader's words name the file or library to put back.
+        std::fprintf(stderr, "Sound is off: the audio back end could not be loaded: %s\n", dlerror());
         return nullptr;
+    }
     auto entry = reinterpret_cast<decltype(&tolvaneAudioBackend)>(dlsym(handle, "tolvaneAudioBackend"));
     return entry ? entry() : nullptr;
 } catch (...) {

@@ -74,7 +74,7 @@ protected:
     void TearDown() override { MenuBar1::_implicitInstance.__Exit(); }
 };
 
-TEST_F(MenuBar1Instance, HoldsFileThenEditWithTheirItems)
+TEST_F(MenuBar1Instance, IsMadeOnceWithFileThenEditAndReleasedByItsGlobal)
 {
     fw::Ref<MenuBar1> bar = implicit::MenuBar1();
     QWidget window;
@@ -89,18 +89,15 @@ TEST_F(MenuBar1Instance, HoldsFileThenEditWithTheirItems)
     fw::Ref<fw::MenuItem> quit = fw::call(barItem, fw::MenuItemSlot::_Lookup, fw::String("FileQuit"));
     ASSERT_TRUE(quit);
     EXPECT_EQ(&quit->classRecord(), &fw::QuitMenuItem::__Lookup());
-}
 
-TEST_F(MenuBar1Instance, IsMadeOnceAndReleasedByItsGlobal)
-{
-    fw::Ref<MenuBar1> first = implicit::MenuBar1();
     fw::Ref<MenuBar1> second = implicit::MenuBar1();
-    EXPECT_EQ(first, second);
-    EXPECT_EQ(first->children().size(), 2u) << "the menus are built once";
-    EXPECT_EQ(first->refCount(), 3u) << "two callers and the global";
+    EXPECT_EQ(second, bar);
+    EXPECT_EQ(bar->children().size(), 2u) << "the menus are built once";
+    EXPECT_EQ(bar->refCount(), 3u) << "two callers and the global";
 
-    fw::Ref<fw::WeakReference> weak = first->weakReference();
-    first = nullptr;
+    fw::Ref<fw::WeakReference> weak = bar->weakReference();
+    quit = nullptr;
+    bar = nullptr;
     second = nullptr;
     MenuBar1::_implicitInstance.__Exit();
     EXPECT_EQ(MenuBar1::_implicitInstance.get(), nullptr);

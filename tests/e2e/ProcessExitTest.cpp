@@ -14,10 +14,10 @@
 
 #include <csignal>
 
-#include <array>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -26,27 +26,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-using Settings = std::vector<std::pair<QString, QString>>;
-
-// Runs the bundle's program to its end, in an environment of its own: no
-// display and no platform unless the settings give them, silent audio, and
-// the shut-down probe. The end must be a failed start-up's, after a shut-down
-// that ran in full with no recording loaded and no audio output opened.
-// Gives the lines the program wrote on standard error.
+// Runs the bundle's program to its end. The end must be a failed start-up's,
+// after a shut-down that ran in full with no recording loaded and no audio
+// output opened. Gives the lines the program wrote on standard error.
 std::vector<std::string> runFailingStartUp(const QString& bundle, const Settings& settings)
 {
     QTemporaryDir work;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE"})
-        environment.remove(name);
-    environment.insert("SDL_AUDIODRIVER", "dummy");
-    environment.insert("XDG_RUNTIME_DIR", work.path());
-    preloadShutdownProbe(environment, work.filePath("probe.log"));
-    for (const auto& [name, value] : settings)
-        environment.insert(name, value);
-
     QProcess program;
-    program.setProcessEnvironment(environment);
+    program.setProcessEnvironment(programEnvironment(work, settings));
     program.start(bundle + "/Contents/MacOS/Tolvane", {});
     if (!program.waitForFinished(20000)) {
         ADD_FAILURE() << "the program did not end within 20 s";
@@ -107,13 +94,9 @@ TEST(DisplayThatEndsWithItsLastClient, StaysUpForTheProgram)
     if (!server)
         GTEST_SKIP() << why.toStdString();
     QTemporaryDir work;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("DISPLAY", server->display());
-    environment.insert("QT_QPA_PLATFORM", "xcb");
-    environment.insert("SDL_AUDIODRIVER", "dummy");
-    environment.insert("XDG_RUNTIME_DIR", work.path());
     QProcess program;
-    program.setProcessEnvironment(environment);
+    program.setProcessEnvironment(
+        programEnvironment(work, {{"DISPLAY", server->display()}, {"QT_QPA_PLATFORM", "xcb"}}));
     program.start(qEnvironmentVariable("TOLVANE_BUNDLE") + "/Contents/MacOS/Tolvane", {});
     ASSERT_TRUE(program.waitForStarted(10000));
 
@@ -130,53 +113,39 @@ TEST(DisplayThatEndsWithItsLastClient, StaysUpForTheProgram)
     EXPECT_EQ(program.exitCode(), 0);
 }
 
-enum class Broken { PlainFile, Fifo, LinkToItself };
-
-class BrokenResources : public testing::TestWithParam<Broken> { };
-
-TEST_P(BrokenResources, FailStartUpWithAReportOfWhatIsMissingAndStatus1)
+// The executable and its framework, moved, beside a Resources that is no
+// folder: the first picture the window needs names it in the report.
+TEST(BrokenResources, FailStartUpWithAReportOfWhatIsMissingAndStatus1)
 {
-    QTemporaryDir work;
-    // The executable and its framework, moved: Resources is made here.
-    const fs::path bundle = fs::path(work.path().toStdString()) / "Tolvane.app";
+    const std::pair<const char*, std::function<void(const fs::path&)>> cases[] = {
+        {"a plain file", [](const fs::path& resources) { std::ofstream(resources) << "not a folder"; }},
+        {"a named pipe", [](const fs::path& resources) { ASSERT_EQ(::mkfifo(resources.c_str(), 0644), 0); }},
+        {"a link to itself", [](const fs::path& resources) { fs::create_symlink("Resources", resources); }},
+    };
     const fs::path original(qEnvironmentVariable("TOLVANE_BUNDLE").toStdString());
-    for (const char* folder : {"Contents/MacOS", "Contents/Frameworks"}) {
-        fs::create_directories(bundle / folder);
-        fs::copy(original / folder, bundle / folder, fs::copy_options::recursive | fs::copy_options::copy_symlinks);
+    for (const auto& [what, make] : cases) {
+        SCOPED_TRACE(what);
+        QTemporaryDir work;
+        const fs::path bundle = fs::path(work.path().toStdString()) / "Tolvane.app";
+        for (const char* folder : {"Contents/MacOS", "Contents/Frameworks"}) {
+            fs::create_directories(bundle / folder);
+            fs::copy(original / folder, bundle / folder, fs::copy_options::recursive | fs::copy_options::copy_symlinks);
+        }
+        const fs::path resources = bundle / "Contents/Resources";
+        make(resources);
+        std::vector<std::string> reports;
+        for (const std::string& line :
+            runFailingStartUp(QString::fromStdString(bundle.string()), {{"QT_QPA_PLATFORM", "offscreen"}})) {
+            if (line.starts_with("Unhandled exception"))
+                reports.push_back(line);
+        }
+        ASSERT_EQ(reports.size(), 1u) << testing::PrintToString(reports);
+        // The class, then a message that names the missing file and where the
+        // Resources folder was looked for.
+        EXPECT_TRUE(reports[0].starts_with("Unhandled exception NilObjectException: ")) << reports[0];
+        EXPECT_NE(reports[0].find("AA_Keyboard.gif"), std::string::npos) << reports[0];
+        EXPECT_NE(reports[0].find(resources.string()), std::string::npos) << reports[0];
     }
-    const fs::path resources = bundle / "Contents/Resources";
-    switch (GetParam()) {
-    case Broken::PlainFile:
-        std::ofstream(resources) << "not a folder";
-        break;
-    case Broken::Fifo:
-        ASSERT_EQ(::mkfifo(resources.c_str(), 0644), 0);
-        break;
-    case Broken::LinkToItself:
-        fs::create_symlink("Resources", resources);
-        break;
-    }
-    std::vector<std::string> reports;
-    for (const std::string& line :
-        runFailingStartUp(QString::fromStdString(bundle.string()), {{"QT_QPA_PLATFORM", "offscreen"}})) {
-        if (line.starts_with("Unhandled exception"))
-            reports.push_back(line);
-    }
-    ASSERT_EQ(reports.size(), 1u) << testing::PrintToString(reports);
-    // The class, then a message that names the missing file and where the
-    // Resources folder was looked for.
-    EXPECT_TRUE(reports[0].starts_with("Unhandled exception NilObjectException: ")) << reports[0];
-    EXPECT_NE(reports[0].find("AA_Keyboard.gif"), std::string::npos) << reports[0];
-    EXPECT_NE(reports[0].find(resources.string()), std::string::npos) << reports[0];
 }
-
-std::string nameOf(const testing::TestParamInfo<Broken>& info)
-{
-    constexpr std::array names{"PlainFile", "Fifo", "LinkToItself"};
-    return names.at(std::size_t(info.param));
-}
-
-INSTANTIATE_TEST_SUITE_P(AsA, BrokenResources, testing::Values(Broken::PlainFile, Broken::Fifo, Broken::LinkToItself),
-    nameOf);
 
 } // namespace

@@ -1,6 +1,9 @@
 #include "XwdImage.h"
 
+#include <QtEndian>
+
 #include <array>
+#include <bit>
 #include <cstdint>
 
 namespace {
@@ -10,22 +13,6 @@ constexpr int kColorEntrySize = 12;
 constexpr std::uint32_t kZPixmap = 2;
 constexpr std::uint32_t kMostSignificantFirst = 1;
 
-std::uint32_t bigEndianWord(const QByteArray& bytes, qsizetype offset)
-{
-    auto byte = [&](qsizetype i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[offset + i])); };
-    return byte(0) << 24 | byte(1) << 16 | byte(2) << 8 | byte(3);
-}
-
-int shiftOf(std::uint32_t mask)
-{
-    int shift = 0;
-    while (mask && !(mask & 1)) {
-        mask >>= 1;
-        ++shift;
-    }
-    return shift;
-}
-
 } // namespace
 
 QImage imageFromXwd(const QByteArray& dump)
@@ -34,7 +21,7 @@ QImage imageFromXwd(const QByteArray& dump)
         return {};
     std::array<std::uint32_t, kHeaderWords> header;
     for (int i = 0; i < kHeaderWords; ++i)
-        header[i] = bigEndianWord(dump, i * 4);
+        header[i] = qFromBigEndian<quint32>(dump.constData() + i * 4);
     const std::uint32_t headerSize = header[0], format = header[2], width = header[4], height = header[5];
     const std::uint32_t byteOrder = header[7], bitsPerPixel = header[11], bytesPerLine = header[12];
     const std::uint32_t redMask = header[14], greenMask = header[15], blueMask = header[16];
@@ -46,6 +33,9 @@ QImage imageFromXwd(const QByteArray& dump)
     if (dataOffset + qint64(bytesPerLine) * height > dump.size() || bytesPerLine < width * (bitsPerPixel / 8))
         return {};
 
+    const auto channel = [](std::uint32_t pixel, std::uint32_t mask) {
+        return int((pixel & mask) >> std::countr_zero(mask));
+    };
     QImage image(int(width), int(height), QImage::Format_RGB32);
     const int bytesPerPixel = int(bitsPerPixel / 8);
     for (std::uint32_t y = 0; y < height; ++y) {
@@ -58,8 +48,7 @@ QImage imageFromXwd(const QByteArray& dump)
                 int shift = byteOrder == kMostSignificantFirst ? (bytesPerPixel - 1 - i) * 8 : i * 8;
                 pixel |= std::uint32_t(p[i]) << shift;
             }
-            out[x] = qRgb(int((pixel & redMask) >> shiftOf(redMask)), int((pixel & greenMask) >> shiftOf(greenMask)),
-                int((pixel & blueMask) >> shiftOf(blueMask)));
+            out[x] = qRgb(channel(pixel, redMask), channel(pixel, greenMask), channel(pixel, blueMask));
         }
     }
     return image;

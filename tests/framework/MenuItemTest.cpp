@@ -43,40 +43,24 @@ std::vector<std::string> namesOf(const MenuItem& item)
     return names;
 }
 
-TEST(MenuItemTree, AppendsInOrderAndFindsByNameAtAnyDepth)
+TEST(MenuItemTree, FindsByIndexAndNameInsertsRemovesSwapsAndMoves)
 {
     Ref<MenuBar> bar = newMenuBar();
-    Ref<MenuItem> file = newItem("FileMenu");
-    Ref<MenuItem> edit = newItem("EditMenu");
-    MenuItem::Append(bar.get(), file.get());
-    MenuItem::Append(bar.get(), edit.get());
-    MenuItem::Append(file.get(), newItem("FileQuit").get());
-    MenuItem::Append(edit.get(), newItem("EditUndo").get());
-    MenuItem::Append(edit.get(), newItem("EditCut").get());
-
-    EXPECT_EQ(namesOf(*bar), (std::vector<std::string>{"FileMenu", "EditMenu"}));
-    EXPECT_EQ(namesOf(*edit), (std::vector<std::string>{"EditUndo", "EditCut"}));
-    EXPECT_EQ(MenuItem::Count(bar.get()), 2);
-    EXPECT_EQ(MenuItem::Item(bar.get(), 1), edit);
-    EXPECT_EQ(MenuItem::Item(bar.get(), 2), nullptr);
-    EXPECT_EQ(MenuItem::Item(bar.get(), -1), nullptr);
-
-    // Child sees only the direct children; _Lookup searches the whole tree.
-    EXPECT_EQ(MenuItem::Child(bar.get(), "EditMenu"), edit);
-    EXPECT_EQ(MenuItem::Child(bar.get(), "EditCut"), nullptr);
-    Ref<MenuItem> cut = MenuItem::_Lookup(bar.get(), "EditCut");
-    ASSERT_TRUE(cut);
-    EXPECT_EQ(cut->parent(), edit.get());
-    EXPECT_EQ(cut->index(), 1);
-    EXPECT_EQ(MenuItem::_Lookup(bar.get(), "editcut"), cut) << "names are compared ignoring case";
-    EXPECT_EQ(MenuItem::_Lookup(bar.get(), "Nowhere"), nullptr);
-}
-
-TEST(MenuItemTree, InsertRemoveSwapAndMove)
-{
     Ref<MenuItem> menu = newItem("Menu");
+    MenuItem::Append(bar.get(), menu.get());
     for (const char* name : {"A", "B", "C"})
         MenuItem::Append(menu.get(), newItem(name).get());
+
+    EXPECT_EQ(MenuItem::Count(menu.get()), 3);
+    EXPECT_EQ(MenuItem::Item(menu.get(), 3), nullptr);
+    EXPECT_EQ(MenuItem::Item(menu.get(), -1), nullptr);
+    // Child sees only the direct children; _Lookup searches the whole tree,
+    // ignoring case.
+    EXPECT_EQ(MenuItem::Child(bar.get(), "B"), nullptr);
+    Ref<MenuItem> b = MenuItem::_Lookup(bar.get(), "b");
+    ASSERT_TRUE(b);
+    EXPECT_EQ(MenuItem::Item(menu.get(), 1), b);
+    EXPECT_EQ(b->index(), 1);
 
     MenuItem::Insert(menu.get(), 1, newItem("X").get());
     EXPECT_EQ(namesOf(*menu), (std::vector<std::string>{"A", "X", "B", "C"}));
@@ -137,20 +121,6 @@ TEST(MenuItemTree, CloneCopiesTheSubtreeAndTheClass)
     EXPECT_EQ(quit->keyboardShortcut(), "Cmd+Q");
 }
 
-TEST(MenuItemClasses, SubclassesKeepTheItemsTable)
-{
-    const ClassRecord& item = MenuItem::__Lookup();
-    const ClassRecord& bar = MenuBar::__Lookup();
-    ASSERT_GE(bar.vtable.size(), MenuItemSlot::OperationCount);
-    // Each operation's record comes first, in slot order; a subclass keeps
-    // the base's operations where they were.
-    for (std::size_t slot = 0; slot < MenuItemSlot::OperationCount; ++slot) {
-        EXPECT_EQ(item.methods[slot].function, item.vtable[slot]) << slot;
-        EXPECT_EQ(bar.vtable[slot], item.vtable[slot]) << slot;
-    }
-    EXPECT_EQ(QuitMenuItem::__Lookup().vtable, item.vtable);
-}
-
 TEST(MenuItemClasses, PropertiesShowWhatThePlatformMakesOfTheItem)
 {
     Ref<MenuItem> item = newItem("EditCut", "Cu&t");
@@ -172,14 +142,12 @@ TEST(KeyboardShortcuts, CommandTextsBecomeCtrlSequences)
         const char* expected; // portable text; empty: no shortcut
     };
     const Case cases[] = {
-        {"Cmd+Q", "Ctrl+Q"},
         {"cmd+z", "Ctrl+Z"},
         {"Shift+Cmd+Z", "Ctrl+Shift+Z"},
         {"Option+Command+F", "Ctrl+Alt+F"},
         {"Q", "Ctrl+Q"},
         {"F5", "F5"},
         {"Cmd++", "Ctrl++"},
-        {"", ""},
         {"Cmd+", ""},
         {"Hyper+Q", ""},
         {"Cmd+NoSuchKey", ""},
@@ -191,35 +159,15 @@ TEST(KeyboardShortcuts, CommandTextsBecomeCtrlSequences)
     }
 }
 
-class NativeMenus : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        bar = newMenuBar();
-        file = newItem("FileMenu", "&File");
-        MenuItem::Append(bar.get(), file.get());
-        quit = newItem("FileQuit", "&Quit", QuitMenuItem::__Lookup());
-        MenuItem::KeyboardShortcut_Set(quit.get(), 0, "Cmd+Q");
-        MenuItem::Append(file.get(), quit.get());
-    }
-
-    Ref<MenuBar> bar;
-    Ref<MenuItem> file;
-    Ref<MenuItem> quit;
-};
-
-TEST_F(NativeMenus, MenuBarsShowTheSharedActionsWhileTheirWindowsLive)
+TEST(NativeMenus, MenuBarsShowTheSharedActionsWhileTheirWindowsLive)
 {
+    Ref<MenuBar> bar = newMenuBar();
+    MenuItem::Append(bar.get(), newItem("FileMenu", "&File").get());
     QWidget first, second;
     QMenuBar* firstBar = bar->createNativeMenuBar(&first);
     QMenuBar* secondBar = bar->createNativeMenuBar(&second);
     ASSERT_EQ(firstBar->actions().size(), 1);
-    ASSERT_EQ(secondBar->actions().size(), 1);
-    EXPECT_EQ(firstBar->actions()[0], secondBar->actions()[0]);
-    ASSERT_NE(file->menu(), nullptr);
-    EXPECT_EQ(firstBar->actions()[0]->menu(), file->menu());
-    EXPECT_EQ(file->menu()->actions(), QList<QAction*>{quit->action()});
-    EXPECT_EQ(quit->action()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EXPECT_EQ(secondBar->actions(), firstBar->actions()) << "the bars share the menus' actions";
 
     // A menu added later reaches every bar already shown, separators and
     // changed texts included.
@@ -249,17 +197,16 @@ TEST_F(NativeMenus, MenuBarsShowTheSharedActionsWhileTheirWindowsLive)
 
 // An item class of a program that handles its own Action event.
 int actionsRun = 0;
+bool raiseFromAction = false;
 bool countAction(MenuItem*)
 {
     ++actionsRun;
+    if (raiseFromAction)
+        RaiseNilObjectException();
     return true;
 }
-bool raiseFromAction(MenuItem*)
-{
-    RaiseNilObjectException();
-}
 
-ClassRecord& itemClassWithAction(bool (*action)(MenuItem*))
+TEST(MenuItemChoice, RunsTheActionEventAndReportsWhatItRaises)
 {
     ClassRecord& base = MenuItem::__Lookup();
     ClassRecord& record = RuntimeNewClass<MenuItem>(&base, base.methods.size(), 0, base.events.size(), 0,
@@ -267,20 +214,15 @@ ClassRecord& itemClassWithAction(bool (*action)(MenuItem*))
     record.name = "CountingItem";
     record.vtable = base.vtable;
     record.vtableCount = base.vtableCount;
-    implementEvent(record, MenuItemEvent::Action, action);
-    return record;
-}
-
-TEST(MenuItemChoice, RunsTheActionEventAndReportsWhatItRaises)
-{
-    Ref<MenuItem> counting = newItem("Count", "Count", itemClassWithAction(&countAction));
+    implementEvent(record, MenuItemEvent::Action, &countAction);
+    Ref<MenuItem> counting = newItem("Count", "Count", record);
     counting->choose();
     counting->choose();
     EXPECT_EQ(actionsRun, 2);
 
-    Ref<MenuItem> raising = newItem("Raise", "Raise", itemClassWithAction(&raiseFromAction));
+    raiseFromAction = true;
     testing::internal::CaptureStderr();
-    EXPECT_NO_THROW(raising->choose());
+    EXPECT_NO_THROW(counting->choose());
     EXPECT_NE(testing::internal::GetCapturedStderr().find("NilObjectException"), std::string::npos);
 }
 
@@ -310,45 +252,28 @@ TEST(MenuItemChoice, PlainItemsGoToTheApplicationsMenuHandlerForTheirName)
 }
 
 // The Edit items: enabled while the focused widget can do their command.
-class StandardEditItems : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        bar = newMenuBar();
-        edit = newItem("EditMenu", "&Edit");
-        MenuItem::Append(bar.get(), edit.get());
-        for (const char* name : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll"}) {
-            Ref<MenuItem> item = newItem(name);
-            MenuItem::AutoEnable_Set(item.get(), 0, true);
-            MenuItem::Append(edit.get(), item.get());
-        }
-        editor.setParent(&window);
-        bar->createNativeMenuBar(&window);
-        window.show();
-        editor.setText("saxophone");
-    }
-
-    void focusEditor()
-    {
-        editor.setFocus();
-        window.activateWindow();
-        for (int i = 0; i < 100 && QApplication::focusWidget() != &editor; ++i)
-            QApplication::processEvents(QEventLoop::AllEvents, 10);
-        ASSERT_EQ(QApplication::focusWidget(), &editor);
-    }
-
-    MenuItem& item(const char* name) { return *MenuItem::_Lookup(bar.get(), name); }
-
-    Ref<MenuBar> bar;
-    Ref<MenuItem> edit;
-    QWidget window;
-    QLineEdit editor;
-};
-
-TEST_F(StandardEditItems, FollowAndActOnTheFocusedWidget)
+TEST(StandardEditItems, FollowAndActOnTheFocusedWidget)
 {
+    Ref<MenuBar> bar = newMenuBar();
+    Ref<MenuItem> edit = newItem("EditMenu", "&Edit");
+    MenuItem::Append(bar.get(), edit.get());
+    for (const char* name : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll"}) {
+        Ref<MenuItem> item = newItem(name);
+        MenuItem::AutoEnable_Set(item.get(), 0, true);
+        MenuItem::Append(edit.get(), item.get());
+    }
+    QWidget window;
+    QLineEdit editor("saxophone", &window);
+    bar->createNativeMenuBar(&window);
+    window.show();
+    auto item = [&](const char* name) -> MenuItem& { return *MenuItem::_Lookup(bar.get(), name); };
+
     EXPECT_FALSE(item("EditCopy").enabled()) << "nothing has the focus";
-    focusEditor();
+    editor.setFocus();
+    window.activateWindow();
+    for (int i = 0; i < 100 && QApplication::focusWidget() != &editor; ++i)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    ASSERT_EQ(QApplication::focusWidget(), &editor);
     EXPECT_TRUE(item("EditCopy").enabled());
     EXPECT_TRUE(item("EditCopy").action()->isEnabled());
     EXPECT_TRUE(item("EditPaste").enabled());

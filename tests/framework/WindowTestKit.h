@@ -1,11 +1,12 @@
 // What the window and control tests share: a window class registered the way
 // a program registers its own, whose Layout and CreateControls events lay it
 // out from property lists and create a keyboard-like image well with key
-// labels over it, binding their events through delegates and stubs; the
-// encoder of property lists; presses delivered through the window system.
+// labels over it, binding their events to stubs; the encoder of property
+// lists; presses delivered through the window system.
 #pragma once
 
 #include "framework/Control.h"
+#include "framework/Delegate.h"
 #include "framework/MenuItem.h"
 #include "framework/Picture.h"
 #include "framework/PropertyList.h"
@@ -26,6 +27,7 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -65,43 +67,10 @@ inline std::string encodeList(std::initializer_list<ListEntry> entries)
 inline constexpr std::int32_t kWidth = 1013;
 inline constexpr std::int32_t kHeight = 917;
 inline constexpr const char* kClassName = "WindowTest.TestWindow";
-inline constexpr const char* kTitle = "Window test";
 inline constexpr QRect kKeyboard{9, 722, 995, 191};
 inline constexpr QRect kFirstKey{191, 829, 19, 68};
 inline constexpr QRect kSecondKey{214, 829, 23, 68};
 inline constexpr QRect kUnboundKey{183, 748, 9, 76};
-
-// The lists as a program writes them: every key of the kind, in its order.
-inline std::string windowList()
-{
-    return encodeList({{"Placement", 0}, {"Width", kWidth}, {"Height", kHeight}, {"MinWidth", 64},
-        {"MinHeight", 64}, {"MaxWidth", 32000}, {"MaxHeight", 32000}, {"Frame", 0}, {"Composite", false},
-        {"HasBackColor", false}, {"BackColor", fw::Color{0xFF, 0xFF, 0xFF}}, {"Title", kTitle}, {"Visible", true},
-        {"FullScreen", false}, {"MenuBarVisible", true}, {"CloseButton", false}, {"Resizeable", false},
-        {"LiveResize", false}, {"MaximizeButton", false}, {"MinimizeButton", false}, {"MacProcID", 0}});
-}
-
-inline std::string controlList(std::string_view name, QRect rect, std::initializer_list<ListEntry> kindEntries)
-{
-    return encodeList({{"Name", name}, {"Index", INT32_MIN}, {"Left", rect.left()}, {"Top", rect.top()},
-               {"Width", rect.width()}, {"Height", rect.height()}, {"LockLeft", true}, {"LockTop", true},
-               {"LockRight", false}, {"LockBottom", false}, {"TabPanelIndex", 0}, {"TabIndex", 0}})
-        + encodeList(kindEntries);
-}
-
-inline std::string wellList(std::string_view name, QRect rect)
-{
-    return controlList(name, rect, {{"TabStop", true}, {"InitialParent", ""}, {"Visible", true}, {"HelpTag", ""},
-        {"AutoDeactivate", true}, {"Enabled", true}});
-}
-
-inline std::string labelList(std::string_view name, QRect rect, std::string_view initialParent = "Keyboard")
-{
-    return controlList(name, rect, {{"Text", ""}, {"TextAlign", 0}, {"TextColor", fw::Color{}},
-        {"Multiline", false}, {"Enabled", true}, {"Visible", true}, {"Selectable", false}, {"Transparent", false},
-        {"HelpTag", ""}, {"AutoDeactivate", true}, {"TextFont", "System"}, {"Bold", false}, {"Italic", false},
-        {"Underline", false}, {"DataSource", ""}, {"DataField", ""}, {"InitialParent", initialParent}});
-}
 
 // --- properties through their records, as reflection reaches them ---
 
@@ -160,7 +129,10 @@ inline Observed& observed()
     return state;
 }
 
-inline bool keyMouseDown(fw::Window*, fw::Label* label, std::int32_t x, std::int32_t y)
+// The stubs the controls' events call. A program's stubs go on through the
+// delegate bound with them to a handler of the window; here the stubs
+// themselves note what reached them.
+inline bool keyMouseDown(fw::Label* label, std::int32_t x, std::int32_t y)
 {
     observed().presses.push_back(Press{label->name().toStdString(), x, y});
     if (observed().raiseInHandler)
@@ -168,44 +140,11 @@ inline bool keyMouseDown(fw::Window*, fw::Label* label, std::int32_t x, std::int
     return observed().handlerResult;
 }
 
-inline bool keyboardKeyDown(fw::Window*, fw::ImageWell*, fw::String key)
+inline bool keyboardKeyDown(fw::ImageWell*, fw::String key)
 {
     observed().keys.push_back(key.toStdString());
     return true;
 }
-
-// The program's side of event binding: the stub that the control's event
-// calls finds the delegate bound to the control, and the delegate's invoker
-// calls the handler on the window the delegate still reaches.
-template<const char* Event, typename Control, typename... Args>
-struct EventGlue {
-    using Handler = bool(fw::Window*, Control*, Args...);
-
-    static bool invoke(fw::Delegate* delegate, Control* control, Args... args)
-    {
-        if (!delegate->target())
-            fw::RaiseNilObjectException();
-        fw::Ref<fw::Window> window = fw::RuntimeCheckCast<fw::Window>(delegate->target());
-        return delegate->routineAs<Handler>()(window.get(), control, args...);
-    }
-
-    static bool stub(Control* control, Args... args)
-    {
-        fw::Delegate* delegate = fw::RuntimeEventDelegate(control, Event);
-        return delegate->invokerAs<bool(fw::Delegate*, Control*, Args...)>()(delegate, control, args...);
-    }
-
-    static void bind(fw::Window* window, Control* control, Handler* handler)
-    {
-        fw::Ref<fw::Delegate> delegate = fw::RuntimeCreateDelegate(&invoke, handler, window, "", 1);
-        fw::RuntimeAddEventHandler(control, Event, &stub, delegate.get());
-    }
-};
-
-inline constexpr char kMouseDown[] = "MouseDown";
-inline constexpr char kKeyDown[] = "KeyDown";
-using LabelGlue = EventGlue<kMouseDown, fw::Label, std::int32_t, std::int32_t>;
-using WellGlue = EventGlue<kKeyDown, fw::ImageWell, fw::String>;
 
 // --- the test window's class ---
 
@@ -217,30 +156,27 @@ fw::Ref<ControlClass> addControl(fw::Window* window, std::string_view name, QRec
     fw::RectControl* constructed = control.get();
     fw::call(constructed, fw::RectControlSlot::Constructor);
     fw::call(window, fw::WindowSlot::_AddControl, fw::String(name), constructed);
-    const bool isLabel = std::is_same_v<ControlClass, fw::Label>;
-    fw::_SetProperties(control.get(), fw::String(isLabel ? labelList(name, rect) : wellList(name, rect)));
+    // The keys these tests rely on; the rest keep their defaults.
+    const bool takesFocus = std::is_same_v<ControlClass, fw::ImageWell>;
+    fw::_SetProperties(control.get(),
+        fw::String(encodeList({{"Name", name}, {"Index", INT32_MIN}, {"Left", rect.left()}, {"Top", rect.top()},
+            {"Width", rect.width()}, {"Height", rect.height()}, {"LockLeft", true}, {"LockTop", true},
+            {"TabStop", takesFocus}})));
     return control;
-}
-
-inline fw::Ref<fw::MenuBar> menuBarWithFileMenu()
-{
-    fw::Ref<fw::MenuBar> bar = fw::RuntimeNewObjectOf<fw::MenuBar>(fw::MenuBar::__Lookup());
-    fw::MenuItem::Constructor(bar.get());
-    fw::Ref<fw::MenuItem> menu = fw::RuntimeNewObjectOf<fw::MenuItem>(fw::MenuItem::__Lookup());
-    fw::MenuItem::ConstructorWithText(menu.get(), "File", nullptr);
-    fw::Ref<fw::MenuItem> quit = fw::RuntimeNewObjectOf<fw::MenuItem>(fw::MenuItem::__Lookup());
-    fw::MenuItem::ConstructorWithText(quit.get(), "Quit", nullptr);
-    fw::MenuItem::Append(menu.get(), quit.get());
-    fw::MenuItem::Append(bar.get(), menu.get());
-    return bar;
 }
 
 inline void layout(fw::Window* window)
 {
     ++observed().layoutRuns;
     observed().shownDuringConstruction |= window->widget()->isVisible();
-    fw::Window::MenuBar_Set(window, 0, menuBarWithFileMenu().get());
-    fw::_SetProperties(window, fw::String(windowList()));
+    fw::Ref<fw::MenuBar> bar = fw::RuntimeNewObjectOf<fw::MenuBar>(fw::MenuBar::__Lookup());
+    fw::MenuItem::Constructor(bar.get());
+    fw::Ref<fw::MenuItem> file = fw::RuntimeNewObjectOf<fw::MenuItem>(fw::MenuItem::__Lookup());
+    fw::MenuItem::ConstructorWithText(file.get(), "File", nullptr);
+    fw::MenuItem::Append(bar.get(), file.get());
+    fw::Window::MenuBar_Set(window, 0, bar.get());
+    fw::_SetProperties(window, fw::String(encodeList({{"Width", kWidth}, {"Height", kHeight}, {"Resizeable", false},
+                                   {"CloseButton", false}, {"MaximizeButton", false}, {"MinimizeButton", false}})));
 }
 
 inline void createControls(fw::Window* window)
@@ -248,9 +184,9 @@ inline void createControls(fw::Window* window)
     ++observed().createControlsRuns;
     fw::Ref<fw::ImageWell> keyboard = addControl<fw::ImageWell>(window, "Keyboard", kKeyboard);
     fw::ImageWell::Image_Set(keyboard.get(), 0, solidPicture(kKeyboard.size(), Qt::red).get());
-    WellGlue::bind(window, keyboard.get(), &keyboardKeyDown);
-    LabelGlue::bind(window, addControl<fw::Label>(window, "FirstKey", kFirstKey).get(), &keyMouseDown);
-    LabelGlue::bind(window, addControl<fw::Label>(window, "SecondKey", kSecondKey).get(), &keyMouseDown);
+    fw::RuntimeAddEventHandler(keyboard.get(), "KeyDown", &keyboardKeyDown, nullptr);
+    for (auto [name, rect] : {std::pair{"FirstKey", kFirstKey}, std::pair{"SecondKey", kSecondKey}})
+        fw::RuntimeAddEventHandler(addControl<fw::Label>(window, name, rect).get(), "MouseDown", &keyMouseDown, nullptr);
     addControl<fw::Label>(window, "UnboundKey", kUnboundKey);
 }
 

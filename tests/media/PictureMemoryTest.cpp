@@ -4,46 +4,15 @@
 // nothing more than a look at its identity, until it changes.
 #include "MediaFiles.h"
 
-#include "DecodedPixelBudget_p.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
+
+#include <algorithm>
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace tolvane::testing;
-
-QImage filled(int width, int height)
-{
-    QImage image(width, height, QImage::Format_ARGB32);
-    image.fill(Qt::white);
-    return image;
-}
-
-TEST(DecodedPixelBudget, DropsTheLeastRecentlyUsedToStayWithinItsSize)
-{
-    // Images of 4x4 pixels, 64 bytes each, in a budget of 200 bytes.
-    fw::DecodedPixelBudget budget(200);
-    for (std::uint64_t key : {1, 2, 3})
-        budget.hold(key, filled(4, 4));
-    EXPECT_EQ(budget.heldBytes(), 192);
-
-    EXPECT_FALSE(budget.take(1).isNull()); // 1 is now the most recent, 2 the least
-    budget.hold(4, filled(4, 4));
-    EXPECT_TRUE(budget.holds(1));
-    EXPECT_FALSE(budget.holds(2));
-    EXPECT_TRUE(budget.take(2).isNull());
-    EXPECT_TRUE(budget.holds(3) && budget.holds(4));
-
-    // One image larger than the whole budget is held, alone.
-    budget.hold(5, filled(8, 8));
-    EXPECT_TRUE(budget.holds(5));
-    EXPECT_FALSE(budget.holds(1) || budget.holds(3) || budget.holds(4));
-    EXPECT_EQ(budget.heldBytes(), 256);
-    budget.drop(5);
-    EXPECT_EQ(budget.heldBytes(), 0);
-}
 
 using PictureMemoryTest = TemporaryFolderTest;
 
@@ -73,6 +42,19 @@ TEST_F(PictureMemoryTest, PixelsBeyondTheBudgetAreDecodedAgainFromTheKeptBytes)
     EXPECT_FALSE(pictures[count - 4]->isDecoded());
     EXPECT_FALSE(pictures[count - 3]->isDecoded());
     EXPECT_TRUE(pictures.back()->isDecoded());
+
+    // A picture that goes gives its share back: one more decoding then fits
+    // without displacing the least recently used.
+    pictures[2] = nullptr;
+    pictures[1]->image();
+    EXPECT_TRUE(pictures[count - 2]->isDecoded());
+
+    // One picture larger than the whole budget is held, alone.
+    writeFile(folder() / "large.jpg", makeJpeg(2048, 1024));
+    fw::Ref<fw::Picture> large = openPicture(folder() / "large.jpg");
+    ASSERT_TRUE(large);
+    EXPECT_TRUE(large->isDecoded());
+    EXPECT_TRUE(std::ranges::none_of(pictures, [](const auto& picture) { return picture && picture->isDecoded(); }));
 }
 
 // Rewrites a file in place, keeping its inode, and gives it a chosen

@@ -3,7 +3,6 @@
 // allocation.
 #include "MediaFiles.h"
 
-#include <QBuffer>
 #include <QElapsedTimer>
 #include <QImage>
 #include <gtest/gtest.h>
@@ -15,20 +14,18 @@ using namespace tolvane::testing;
 
 using PictureTest = TemporaryFolderTest;
 
-// Sets the width and height that a JPEG's start-of-frame header announces.
+// Sets the width and height that a baseline JPEG's start-of-frame header
+// announces.
 QByteArray withJpegSize(QByteArray jpeg, int width, int height)
 {
-    for (qsizetype i = 2; i + 9 < jpeg.size(); ++i) {
-        auto marker = static_cast<unsigned char>(jpeg[i + 1]);
-        if (static_cast<unsigned char>(jpeg[i]) == 0xFF && (marker == 0xC0 || marker == 0xC2)) {
-            jpeg[i + 5] = char(height >> 8);
-            jpeg[i + 6] = char(height & 0xFF);
-            jpeg[i + 7] = char(width >> 8);
-            jpeg[i + 8] = char(width & 0xFF);
-            return jpeg;
-        }
-    }
-    throw std::runtime_error("no start-of-frame marker");
+    const qsizetype frame = jpeg.indexOf("\xFF\xC0");
+    if (frame < 0)
+        throw std::runtime_error("no start-of-frame marker");
+    jpeg[frame + 5] = char(height >> 8);
+    jpeg[frame + 6] = char(height & 0xFF);
+    jpeg[frame + 7] = char(width >> 8);
+    jpeg[frame + 8] = char(width & 0xFF);
+    return jpeg;
 }
 
 // Sets the size that a GIF's screen and first image descriptors announce.
@@ -70,12 +67,9 @@ TEST_F(PictureTest, FormatComesFromTheContentNotTheName)
     EXPECT_TRUE(openPicture(folder() / "really-a-gif.jpg"));
 
     // Other formats Qt could read are not pictures of this framework.
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    QImage(4, 4, QImage::Format_RGB32).save(&buffer, "PNG");
-    writeFile(folder() / "a-png.jpg", png);
-    EXPECT_FALSE(openPicture(folder() / "a-png.jpg"));
+    const fs::path png = folder() / "a-png.jpg";
+    ASSERT_TRUE(QImage(4, 4, QImage::Format_RGB32).save(QString::fromStdString(png.string()), "PNG"));
+    EXPECT_FALSE(openPicture(png));
 }
 
 TEST_F(PictureTest, BrokenFilesAndFilesCutShortWhateverFollowsGiveNil)

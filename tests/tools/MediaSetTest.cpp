@@ -3,6 +3,7 @@
 // the bundle closer than the bundle's own folder, and the generator writing
 // the same bytes on every run, as readable as any ordinary file.
 #include "BundleResources.h"
+#include "ImageDifference.h"
 #include "LayoutReference.h"
 #include "MediaReference.h"
 
@@ -83,25 +84,11 @@ TEST(MediaSet, TheBundleHoldsExactlyTheCatalogueFilesAndPicturesFitTheirWells)
     }
 }
 
-// The mean difference per colour channel, 0 to 255, of two pictures
-// compared small, so that it measures their look rather than JPEG's noise.
-double meanDifference(const QImage& a, const QImage& b)
-{
-    double sum = 0.0;
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y);
-            const QRgb q = b.pixel(x, y);
-            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
-        }
-    }
-    return sum / (3.0 * a.width() * a.height());
-}
-
 TEST(MediaSet, NoTwoCentrePicturesLookAlike)
 {
     // Two notes' pictures differ in the band's colour, the staff and the
-    // fingering or the written pitch: together at least a few levels.
+    // fingering or the written pitch: together at least a few levels, compared
+    // small, so that the difference measures their look rather than JPEG's noise.
     std::vector<std::string_view> names;
     for (const reference::AccessorFile& picture : reference::kPictureAccessorFiles) {
         if (wellFor(picture.accessor).name == "ImageWell1")

@@ -3,6 +3,7 @@
 // stands at 4.5:1 or more against the ground behind it, by the contrast ratio
 // of relative luminances in sRGB. The saxophones carry no text.
 #include "BundleResources.h"
+#include "ImageDifference.h"
 #include "LayoutReference.h"
 #include "MediaReference.h"
 
@@ -45,19 +46,12 @@ double contrast(double a, double b)
     return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
-int distance(QRgb a, QRgb b)
-{
-    return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
-}
-
 // The ground of a row: the mean colour of its first pixels, as every text
 // stands clear of a picture's left edge.
 QRgb groundOf(const QRgb* row)
 {
     constexpr int kEdge = 4;
-    int red = 0;
-    int green = 0;
-    int blue = 0;
+    int red = 0, green = 0, blue = 0;
     for (int x = 0; x < kEdge; ++x) {
         red += qRed(row[x]);
         green += qGreen(row[x]);
@@ -87,7 +81,7 @@ std::vector<Word> wordsIn(const QImage& image)
         const QRgb ground = groundOf(row);
         groundLuminance.push_back(luminance(ground));
         for (int x = 0; x < width; ++x)
-            drawn.push_back(distance(row[x], ground) > kDrawnDistance);
+            drawn.push_back(colourDistance(row[x], ground) > kDrawnDistance);
     }
 
     std::vector<Word> words;
