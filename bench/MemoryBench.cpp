@@ -7,8 +7,7 @@
 // chart then takes to shut down.
 //
 // Run on the built bundle's media, and on a bundle whose 48 note pictures
-// are each as large as a picture may be (a GIF that declares a screen of
-// 5792x5792, just within the 128 MiB of decoded pixels a picture may take).
+// are each as large as a picture may be, in pixels and in file size.
 //
 //   build/bench/MemoryBench
 #include "ChartPresses.h"
@@ -17,8 +16,10 @@
 #include "media/NoteTable.h"
 #include "media/OtherPictureTable.h"
 
+#include <QBuffer>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QImageWriter>
 #include <QMainWindow>
 #include <QPainter>
 #include <QProcess>
@@ -189,13 +190,24 @@ void BM_MemoryAfterEachKeyOnce(benchmark::State& state)
 }
 BENCHMARK(BM_MemoryAfterEachKeyOnce)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-// 35 bytes: a screen of 5792x5792 with one pixel drawn on it.
+// As large as a picture may be both ways: a JPEG of 5792x5792 pixels, just
+// within the 128 MiB of decoded pixels a picture may take, filled out with
+// comment segments to just within the largest file a picture may be read
+// from, all of which the picture keeps.
 QByteArray largestPicture()
 {
-    const unsigned char bytes[] = {'G', 'I', 'F', '8', '9', 'a', 0xA0, 0x16, 0xA0, 0x16, 0x80, 0, 0, 0, 0, 0, 255,
-        255, 255, ',', 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x44, 0x01, 0, ';'};
     static_assert(std::int64_t(5792) * 5792 * 4 <= fw::Picture::kMaximumImageBytes);
-    return QByteArray(reinterpret_cast<const char*>(bytes), sizeof bytes);
+    QImage image(5792, 5792, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter(&buffer, "jpeg").write(image);
+    constexpr int kCommentBytes = 65533;
+    QByteArray comments;
+    while (jpeg.size() + comments.size() + 4 + kCommentBytes <= fw::Picture::kMaximumFileBytes)
+        comments += QByteArray("\xFF\xFE\xFF\xFF", 4) + QByteArray(kCommentBytes, 'c');
+    return jpeg.insert(2, comments);
 }
 
 // The built bundle's media, but every note picture the largest allowed.

@@ -13,16 +13,16 @@ namespace fw {
 
 namespace {
 
-// The platform Qt will load: the first of QT_QPA_PLATFORM's choices
-// ("xcb:option;offscreen" asks for xcb first), or, when none is asked for,
-// X unless the session is a Wayland one.
+// Whether Qt will load X and only X: QT_QPA_PLATFORM asks for xcb alone
+// ("xcb" or "xcb:option"), or, when it asks for nothing, the session is not
+// a Wayland one. A list of choices ("xcb;offscreen") is Qt's to work
+// through: it goes on to the next when X cannot be reached.
 bool platformIsX()
 {
     const char* requested = std::getenv("QT_QPA_PLATFORM");
     if (requested && *requested) {
-        std::string_view first(requested);
-        first = first.substr(0, first.find_first_of(";:"));
-        return first == "xcb";
+        const std::string_view choices(requested);
+        return choices.find(';') == std::string_view::npos && choices.substr(0, choices.find(':')) == "xcb";
     }
     const char* session = std::getenv("XDG_SESSION_TYPE");
     return !(session && std::string_view(session) == "wayland");

@@ -17,9 +17,11 @@ void ImageWellWidget::paintEvent(QPaintEvent*)
     Ref<ImageWell> well = control<ImageWell>();
     Picture* picture = well ? well->image() : nullptr;
     const std::uint64_t serial = picture ? picture->serial() : 0;
-    if (serial != m_shownSerial) {
-        m_shownSerial = serial;
+    if (serial != m_shownSerial || m_shown.isNull()) {
         m_shown = picture ? picture->image() : QImage();
+        // Pixels that could not be decoded this time are asked for again at
+        // the next paint.
+        m_shownSerial = m_shown.isNull() ? 0 : serial;
     }
     if (m_shown.isNull())
         return;

@@ -3,6 +3,7 @@
 // label's properties on its widget.
 #include "WindowTestKit.h"
 
+#include <QImageReader>
 #include <QLabel>
 #include <QTemporaryDir>
 
@@ -98,6 +99,29 @@ TEST_F(ControlDrawing, AWellRepaintsItsPictureWithoutDecodingItAgain)
     EXPECT_GT(centre.blue(), 240); // blue, within what JPEG changes
     EXPECT_LT(centre.red() + centre.green(), 16);
     EXPECT_FALSE(shown->isDecoded()) << "the repaint decoded the picture again";
+}
+
+TEST_F(ControlDrawing, AWellWhosePictureCouldNotBeDecodedTriesAgainAtItsNextPaint)
+{
+    Ref<Window> window = openWindow();
+    Ref<ImageWell> keyboard = control<ImageWell>(window.get(), "Keyboard");
+    QTemporaryDir folder;
+    // Each of 4 MiB decoded, the whole budget: the second displaces the first.
+    Ref<Picture> shown = solidFilePicture(folder, "shown.jpg", QSize(1024, 1024), Qt::blue);
+    ASSERT_TRUE(solidFilePicture(folder, "other.jpg", QSize(1024, 1024), Qt::green));
+    ASSERT_FALSE(shown->isDecoded());
+
+    const auto centre = [&] {
+        return keyboard->widget()->grab().toImage().pixelColor(kKeyboard.width() / 2, kKeyboard.height() / 2);
+    };
+    const int limit = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(1); // megabytes: too little to decode it now
+    ImageWell::Image_Set(keyboard.get(), 0, shown.get());
+    EXPECT_GT(centre().red(), 128) << "blank: the window's own grey";
+    QImageReader::setAllocationLimit(limit);
+    const QColor drawn = centre();
+    EXPECT_GT(drawn.blue(), 240);
+    EXPECT_LT(drawn.red() + drawn.green(), 16);
 }
 
 using ControlProperties = WindowFixture;

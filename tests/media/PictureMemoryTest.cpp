@@ -66,6 +66,34 @@ void rewrite(const fs::path& path, const QByteArray& bytes, timespec modified)
     ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
 }
 
+// A JPEG comment segment: its marker, its length, and the text.
+QByteArray comment(qsizetype textLength)
+{
+    const int field = int(textLength) + 2;
+    return QByteArray("\xFF\xFE", 2) + char(field >> 8) + char(field & 0xFF) + QByteArray(textLength, 'c');
+}
+
+// A picture keeps its file's bytes for the run, so 52 of them may hold no
+// more than 52 files of 4 MiB, however the files are filled out: a whole
+// picture with comments up to 4 MiB loads, one byte more is refused.
+TEST_F(PictureMemoryTest, TheBytesAPictureKeepsAreThoseOfAFileOfAtMost4MiB)
+{
+    constexpr qsizetype kLargestFile = qsizetype(4) << 20;
+    constexpr qsizetype kLongestComment = 65533;
+    QByteArray largest = makeJpeg(64, 64);
+    while (kLargestFile - largest.size() > 4 + kLongestComment)
+        largest.insert(2, comment(kLongestComment));
+    const qsizetype rest = kLargestFile - largest.size() - 4;
+    ASSERT_GE(rest, 0);
+    largest.insert(2, comment(rest));
+    ASSERT_EQ(largest.size(), kLargestFile);
+
+    writeFile(folder() / "largest.jpg", largest);
+    EXPECT_TRUE(openPicture(folder() / "largest.jpg"));
+    writeFile(folder() / "larger.jpg", largest + "\n");
+    EXPECT_FALSE(openPicture(folder() / "larger.jpg"));
+}
+
 TEST_F(PictureMemoryTest, AFailedFileIsReadAgainOnlyOnceItChanged)
 {
     const fs::path path = folder() / "note.jpg";

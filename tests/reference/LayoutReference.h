@@ -1,6 +1,6 @@
-// The chart window's layout as the tests expect it, written out by hand from
-// the design tables and deliberately kept apart from the tables the program
-// reads: a wrong value in the program's tables must disagree with this copy.
+// The chart window's layout as the tests expect it, written out by hand once
+// and deliberately kept apart from the tables the program reads: a wrong
+// value in the program's tables must disagree with this copy.
 //
 // Rows that name media or handlers are X-lists, so that a test can reach the
 // real accessor or handler by its name (media::Low_Bflat, Window1::

@@ -44,8 +44,10 @@ public:
     // the decoded image (four bytes a pixel) may not exceed this size, which
     // is also as much as Qt's image reader allocates for one image,
     static constexpr std::int64_t kMaximumImageBytes = std::int64_t(128) << 20;
-    // and the file may not exceed this size.
-    static constexpr std::int64_t kMaximumFileBytes = std::int64_t(64) << 20;
+    // and the file may not exceed this size. A picture keeps its file's
+    // bytes for the run, so this bounds what the 52 pictures can hold at
+    // once; a chart is a few hundred kilobytes.
+    static constexpr std::int64_t kMaximumFileBytes = std::int64_t(4) << 20;
     // A JPEG may have no more scans than this, each a pass of the decoder
     // over the whole image (common encoders write at most about a dozen),
     static constexpr int kMaximumScans = 100;
