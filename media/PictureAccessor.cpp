@@ -12,9 +12,7 @@ fw::Ref<fw::Picture> PictureAccessor::operator()()
         fw::Ref<fw::FolderItem> resources = fw::_GetApplicationBundleResources();
         if (resources) {
             fw::Ref<fw::FolderItem> file = fw::FolderItem::Child(resources.get(), m_fileName);
-            if (!file)
-                fw::RaiseNilObjectException(fw::FolderItem::whyNoChild(resources.get(), m_fileName));
-            pic = fw::FolderItem::OpenAsPicture(file.get());
+            pic = fw::FolderItem::OpenAsPicture(fw::FolderItem::requireChild(file, resources.get(), m_fileName));
         }
     }
     return pic;

@@ -20,9 +20,8 @@ fw::Ref<fw::Sound> SoundItem::operator()()
         fw::Ref<fw::FolderItem> resources = fw::_GetApplicationBundleResources();
         if (resources) {
             fw::Ref<fw::FolderItem> file = fw::FolderItem::Child(resources.get(), m_fileName);
-            if (!file)
-                fw::RaiseNilObjectException(fw::FolderItem::whyNoChild(resources.get(), m_fileName));
-            permaSound.m_sound = fw::FolderItem::OpenAsSound(file.get());
+            permaSound.m_sound =
+                fw::FolderItem::OpenAsSound(fw::FolderItem::requireChild(file, resources.get(), m_fileName));
         }
     }
     return permaSound.m_sound;

@@ -70,24 +70,32 @@ Ref<FolderItem> FolderItem::Child(FolderItem* folder, String name)
     return make((std::filesystem::path(folder->m_path) / name.view()).string());
 }
 
-std::string FolderItem::whyNoChild(const FolderItem* folder, std::string_view name)
+namespace {
+// Why a folder has no item for the name.
+std::string whyNoChild(const std::string& folder, std::string_view name)
 {
     const std::string quoted = "\"" + std::string(name) + "\"";
-    if (!folder)
-        return quoted + " cannot be read: there is no folder to look in";
     if (!isSingleComponent(name))
-        return quoted + " is not the name of a file in " + folder->m_path;
+        return quoted + " is not the name of a file in " + folder;
     std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(folder->m_path, error);
+    const std::filesystem::file_status status = std::filesystem::status(folder, error);
     if (status.type() == std::filesystem::file_type::not_found)
-        return quoted + " cannot be read: " + folder->m_path + " does not exist";
-    if (error) {
-        return quoted + " cannot be read: " + folder->m_path + " cannot be opened as a folder (" + error.message()
-            + ")";
-    }
+        return quoted + " cannot be read: " + folder + " does not exist";
+    if (error)
+        return quoted + " cannot be read: " + folder + " cannot be opened as a folder (" + error.message() + ")";
     if (status.type() != std::filesystem::file_type::directory)
-        return quoted + " cannot be read: " + folder->m_path + " is not a folder";
-    return quoted + " cannot be read from " + folder->m_path;
+        return quoted + " cannot be read: " + folder + " is not a folder";
+    return quoted + " cannot be read from " + folder;
+}
+} // namespace
+
+FolderItem* FolderItem::requireChild(const Ref<FolderItem>& child, const FolderItem* folder, std::string_view name)
+{
+    if (!child) {
+        RaiseNilObjectException(folder ? whyNoChild(folder->m_path, name)
+                                       : "\"" + std::string(name) + "\" cannot be read: there is no folder to look in");
+    }
+    return child.get();
 }
 
 Ref<FolderItem> FolderItem::Parent(FolderItem* item)

@@ -36,9 +36,10 @@ public:
     // The item of that name inside this folder, or nil when this item is not
     // a folder that exists or the name is not a single path component.
     static Ref<FolderItem> Child(FolderItem* folder, String name);
-    // Why Child gave nil for that name, in words a user can act on: the
-    // name, the folder's path and what is wrong with the folder.
-    static std::string whyNoChild(const FolderItem* folder, std::string_view name);
+    // Tests an item that Child gave for the name before a call through it:
+    // nil raises NilObjectException that says why, in words a user can act
+    // on (the name, the folder's path and what is wrong with the folder).
+    static FolderItem* requireChild(const Ref<FolderItem>& child, const FolderItem* folder, std::string_view name);
     // The folder holding this item, or nil at the root.
     static Ref<FolderItem> Parent(FolderItem* item);
     // The file decoded as a JPEG or GIF picture, or nil.
